@@ -1,0 +1,38 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// One card variable per card position of a hand: 0 while the position is empty, the card number
+// while its picture is fetched, the card value 1 to 10 from then on.
+using HandCards = std::array<int, 7>;
+
+// What the ace rule needs to know of a hand.
+struct HandCount {
+    int hardTotal = 0; // every ace counting 1
+    bool holdsAce = false;
+};
+
+HandCount countHand(const HandCards &cards);
+
+// The hand's total: one ace counts 11 while that keeps the total at 21 or under, every other ace 1.
+int handTotal(const HandCards &cards);
+
+// Everything a round keeps besides the captions and the controls' states, all held by the table.
+struct RoundState {
+    HandCards PlayCard{};
+    HandCards ComCard{};
+
+    std::int16_t BJAceTen = 0;  // 1: the player's first card an ace, the second worth ten
+    std::int16_t BJTenAce = 0;  // 1: the first worth ten, the second an ace
+    std::int16_t DealNoAce = 1; // 0: an ace among the player's first two cards
+    std::int16_t PlayNoAce = 1; // 0: an ace anywhere in the player's hand
+    std::int16_t ComNoAce = 1;  // 0: an ace anywhere in the dealer's hand
+    std::int16_t Outcome = 0;   // the settlement's comparison: 2 push, 3 dealer wins, 4 player wins
+    std::int16_t WaitSecs = 1;  // the dealer's pause before each card, in whole seconds
+    std::int32_t WaitStart = 0; // the clock second at which the current pause began
+
+    static constexpr std::int16_t OutcomePush = 2;
+    static constexpr std::int16_t OutcomeDealerWins = 3;
+    static constexpr std::int16_t OutcomePlayerWins = 4;
+};

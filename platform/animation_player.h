@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+class QMovie;
+
+// The animation player placed on the table window. Setting the clip path loads the clip and starts it,
+// looping; the clip is drawn whole inside the widget, aspect kept and centred ("ShowAll"), on the
+// background colour. Clips are animated images (GIF) recognised by their content, whatever the
+// file's name ends in. A missing, empty or corrupt clip shows the background alone and reports nothing.
+class AnimationPlayer : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit AnimationPlayer(QWidget *parent = nullptr);
+    ~AnimationPlayer() override;
+
+    // The clip path exactly as built; a backslash in it is taken as a directory separator.
+    void setMovie(const QString &builtPath);
+    QString movie() const { return clipPath; }
+
+    bool isPlaying() const;
+    bool loops() const { return looping; }
+    bool hasClip() const;
+    QColor backgroundColor() const { return background; }
+
+    // The context menu's commands.
+    void play();
+    void setLoop(bool on);
+    void rewind();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void onFrameChanged(int frameNumber);
+    void onFinished();
+    bool isLastFrame(int frameNumber) const;
+
+    QString clipPath;
+    std::unique_ptr<QMovie> clip;
+    QColor background{0x00, 0x9A, 0x34};
+    bool looping = true;
+    bool resumeWhenShown = false;
+};

@@ -1,0 +1,14 @@
+#include "platform/platform_bundle.h"
+
+#include "platform/sndfile_wave_player.h"
+
+#include <QCoreApplication>
+
+PlatformBundle PlatformBundle::system() {
+    PlatformBundle bundle;
+    bundle.random = std::make_unique<SystemRandomSource>();
+    bundle.clock = std::make_unique<SystemTimeOfDayClock>();
+    bundle.wave = std::make_unique<SndfileWavePlayer>();
+    bundle.programDirectory = QCoreApplication::applicationDirPath();
+    return bundle;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/random_source.h"
+#include "platform/time_of_day_clock.h"
+#include "platform/wave_player.h"
+
+#include <QString>
+#include <memory>
+
+// What the table window takes from the platform; tests hand in scripted parts.
+struct PlatformBundle {
+    std::unique_ptr<RandomSource> random;
+    std::unique_ptr<TimeOfDayClock> clock;
+    std::unique_ptr<WavePlayer> wave;
+    // The program's own directory, to which media names are appended.
+    QString programDirectory;
+
+    // The real generator, clock and sound output, and the directory of the running executable.
+    static PlatformBundle system();
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+// The program's uniform random generator: single-precision numbers in [0, 1) and a reseed from the clock.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+
+    // The next uniform number U with 0 <= U < 1, never 1.
+    virtual float next() = 0;
+    // Starts a new sequence from a seed taken from a high-resolution clock.
+    virtual void reseed() = 0;
+};
+
+class SystemRandomSource final : public RandomSource {
+public:
+    SystemRandomSource();
+
+    float next() override;
+    void reseed() override;
+
+private:
+    std::mt19937 generator;
+};

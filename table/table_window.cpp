@@ -1,0 +1,279 @@
+#include "table/table_window.h"
+
+#include "platform/animation_player.h"
+#include "play/insurance_dialog.h"
+#include "table/card_box.h"
+#include "table/chip_label.h"
+#include "table/help_window.h"
+#include "table/table_pictures.h"
+#include "table/twips.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+constexpr QSize clientSize{559, 410};
+
+// The felt: the background picture drawn unscaled from the top-left corner.
+class TableFelt : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *) override {
+        QPainter painter(this);
+        painter.drawPixmap(0, 0, backgroundPicture());
+    }
+};
+
+const QColor pink{255, 128, 255};
+const QColor lightCyan{128, 255, 255};
+
+QFont sansFont(qreal points) {
+    QFont font = QGuiApplication::font();
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    return font;
+}
+
+// The nearest fixed-pitch face to the old OEM screen font.
+QFont fixedFont(qreal points, bool italic) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSizeF(points);
+    font.setItalic(italic);
+    return font;
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, QRect geometry, const QFont &font) {
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+void setColours(QLabel *label, const QColor &text, const QColor &background) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, text);
+    if (background.isValid()) {
+        palette.setColor(QPalette::Window, background);
+        label->setAutoFillBackground(true);
+    }
+    label->setPalette(palette);
+}
+
+// A label that shows a number keeps its live text as what a screen reader speaks, and says what it is
+// in its description; a set accessible name would hide the text.
+void describeNumber(QLabel *label, const QString &description) { label->setAccessibleDescription(description); }
+
+} // namespace
+
+BJMain::BJMain(PlatformBundle platformParts, QWidget *parent)
+    : QMainWindow(parent), platform(std::move(platformParts)) {
+    setObjectName(QStringLiteral("BJMain"));
+    setWindowTitle(QStringLiteral("Nimbrel - Corvane"));
+    setWindowIcon(corvaneIcon());
+    // Fixed size, no maximise button: the table is laid out to the pixel.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    buildMenu();
+    buildControls();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    connectHandlers();
+    Form_Load();
+}
+
+BJMain::~BJMain() = default;
+
+BJHelp *BJMain::helpWindow() const { return BJHelpWindow.data(); }
+
+void BJMain::buildMenu() {
+    File = menuBar()->addMenu(QStringLiteral("&File "));
+    File->setObjectName(QStringLiteral("File"));
+    New_Game = File->addAction(QStringLiteral("Re-Start &New Game"));
+    New_Game->setObjectName(QStringLiteral("New_Game"));
+    New_Game->setShortcut(Qt::Key_F2);
+    line = File->addSeparator();
+    line->setObjectName(QStringLiteral("line"));
+    Exit = File->addAction(QStringLiteral("E&xit"));
+    Exit->setObjectName(QStringLiteral("Exit"));
+    Exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    Sound1 = menuBar()->addMenu(QStringLiteral("&Sound"));
+    Sound1->setObjectName(QStringLiteral("Sound1"));
+    Sound = Sound1->addAction(QStringLiteral("&On"));
+    Sound->setObjectName(QStringLiteral("Sound"));
+    Sound->setShortcut(Qt::Key_F5);
+    Sound->setCheckable(true);
+    Sound->setChecked(true);
+
+    About = menuBar()->addMenu(QStringLiteral("&Other"));
+    About->setObjectName(QStringLiteral("About"));
+    Help = About->addAction(QStringLiteral("&Help"));
+    Help->setObjectName(QStringLiteral("Help"));
+    Help->setShortcut(Qt::Key_F1);
+}
+
+void BJMain::buildControls() {
+    auto *felt = new TableFelt(this);
+    felt->setObjectName(QStringLiteral("Felt"));
+    felt->setFixedSize(clientSize);
+    setCentralWidget(felt);
+
+    PicBack = new CardBox(felt);
+    PicBack->setObjectName(QStringLiteral("PicBack"));
+    PicBack->setGeometry(rectFromTwips(120, 2640, 1095, 1455));
+    PicBack->setPicture(cardBackPicture());
+    PicBack->hide();
+
+    // Each box lies over the one before it, so they are made left to right.
+    for (int i = 0; i < 7; ++i) {
+        PicCom[i] = new CardBox(felt);
+        PicCom[i]->setObjectName(QStringLiteral("PicCom%1").arg(i + 1));
+        PicCom[i]->setGeometry(rectFromTwips(2520 + 360 * i, 360, 1095, 1455));
+        PicPlay[i] = new CardBox(felt);
+        PicPlay[i]->setObjectName(QStringLiteral("PicPlay%1").arg(i + 1));
+        PicPlay[i]->setGeometry(rectFromTwips(2280 + 360 * i, 3480, 1095, 1455));
+        if (i >= 2)
+            PicPlay[i]->hide();
+    }
+    for (CardBox *box : {PicCom[0], PicPlay[0], PicPlay[1]})
+        box->setPicture(cardBackPicture());
+
+    const auto makeButton = [felt](const char *name, const QString &caption, int left) {
+        auto *button = new QPushButton(caption, felt);
+        button->setObjectName(QLatin1String(name));
+        button->setGeometry(rectFromTwips(left, 5280, 1095, 615));
+        return button;
+    };
+    CmdNew = makeButton("CmdNew", QStringLiteral("&New Game"), 3240);
+    CmdHit = makeButton("CmdHit", QStringLiteral("&Hit"), 4560);
+    CmdStand = makeButton("CmdStand", QStringLiteral("&Stand"), 5880);
+    cmdDouble = makeButton("cmdDouble", QStringLiteral("&Double"), 7200);
+    cmdDouble->setEnabled(false);
+
+    const auto makeChip = [felt](const char *name, const QString &spoken, QRect geometry) {
+        auto *chip = new ChipLabel(felt);
+        chip->setObjectName(QLatin1String(name));
+        chip->setGeometry(geometry);
+        chip->setAccessibleName(spoken);
+        return chip;
+    };
+    lblBet10 = makeChip("lblBet10", QStringLiteral("Bet 10"), rectFromTwips(90, 4800, 975, 1320));
+    lblBet5 = makeChip("lblBet5", QStringLiteral("Bet 5"), rectFromTwips(1060, 4920, 975, 1150));
+    lblBet50 = makeChip("lblBet50", QStringLiteral("Bet 50"), rectFromTwips(2040, 4920, 975, 1155));
+
+    const QColor titleBarText = Qt::white;
+    const QColor windowColour = Qt::white;
+    const QColor windowText = Qt::black;
+    const QColor buttonText = Qt::black;
+
+    lblCom = makeLabel(felt, "lblCom", QStringLiteral("0"), rectFromTwips(1440, 1200, 615, 615), sansFont(18));
+    setColours(lblCom, pink, QColor());
+    describeNumber(lblCom, QStringLiteral("Dealer total"));
+    lblPlay = makeLabel(felt, "lblPlay", QStringLiteral("0"), rectFromTwips(6240, 4320, 615, 615), sansFont(18));
+    setColours(lblPlay, pink, QColor());
+    describeNumber(lblPlay, QStringLiteral("Player total"));
+
+    lblBettitle = makeLabel(felt, "lblBettitle", QStringLiteral("Bet"), rectFromTwips(120, 4320, 615, 375),
+                            fixedFont(13.5, true));
+    setColours(lblBettitle, buttonText, lightCyan);
+    Label4 = makeLabel(felt, "Label4", QStringLiteral("$"), rectFromTwips(960, 4320, 255, 375), fixedFont(13.5, false));
+    setColours(Label4, buttonText, Qt::white);
+    Label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblBet = makeLabel(felt, "lblBet", QStringLiteral("0"), rectFromTwips(1200, 4320, 855, 375), fixedFont(13.5, false));
+    setColours(lblBet, buttonText, titleBarText);
+    describeNumber(lblBet, QStringLiteral("Bet"));
+
+    lblMoneytitle = makeLabel(felt, "lblMoneytitle", QStringLiteral("Your Money"),
+                              rectFromTwips(6480, 240, 1695, 375), fixedFont(13.5, true));
+    setColours(lblMoneytitle, buttonText, lightCyan);
+    lblMoneytitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label2 = makeLabel(felt, "Label2", QStringLiteral("$"), rectFromTwips(6480, 720, 375, 615), sansFont(24));
+    setColours(Label2, buttonText, Qt::white);
+    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblmoney = makeLabel(felt, "lblmoney", QStringLiteral("500"), rectFromTwips(6840, 720, 1335, 615), sansFont(24));
+    setColours(lblmoney, windowText, windowColour);
+    describeNumber(lblmoney, QStringLiteral("Your money"));
+
+    // Two boxes of one-pixel lines: the money box, then the bet box.
+    const QRect moneyBox(QPoint(pixelsFromTwips(6480), pixelsFromTwips(720)),
+                         QPoint(pixelsFromTwips(8160), pixelsFromTwips(1320)));
+    const QRect betBox(QPoint(pixelsFromTwips(960), pixelsFromTwips(4320)),
+                       QPoint(pixelsFromTwips(2040), pixelsFromTwips(4680)));
+    int next = 0;
+    for (const QRect &box : {moneyBox, betBox}) {
+        for (const QRect &edge : {QRect(box.left(), box.top(), box.width(), 1), QRect(box.left(), box.bottom(), box.width(), 1),
+                                  QRect(box.left(), box.top(), 1, box.height()), QRect(box.right(), box.top(), 1, box.height())}) {
+            auto *frameLine = new QFrame(felt);
+            frameLine->setObjectName(QStringLiteral("Line%1").arg(next + 1));
+            frameLine->setGeometry(edge);
+            frameLine->setAutoFillBackground(true);
+            QPalette palette = frameLine->palette();
+            palette.setColor(QPalette::Window, windowText);
+            frameLine->setPalette(palette);
+            Line[next++] = frameLine;
+        }
+    }
+
+    Flash = new AnimationPlayer(felt);
+    Flash->setObjectName(QStringLiteral("Flash"));
+    Flash->setGeometry(rectFromTwips(2520, 2640, 3375, 735));
+    Flash->setAccessibleName(QStringLiteral("Animation"));
+}
+
+void BJMain::connectHandlers() {
+    connect(CmdNew, &QPushButton::clicked, this, &BJMain::CmdNew_Click);
+    connect(CmdHit, &QPushButton::clicked, this, &BJMain::CmdHit_Click);
+    connect(CmdStand, &QPushButton::clicked, this, &BJMain::CmdStand_Click);
+    connect(cmdDouble, &QPushButton::clicked, this, &BJMain::cmdDouble_Click);
+    connect(lblBet5, &ChipLabel::clicked, this, &BJMain::lblBet5_Click);
+    connect(lblBet10, &ChipLabel::clicked, this, &BJMain::lblBet10_Click);
+    connect(lblBet50, &ChipLabel::clicked, this, &BJMain::lblBet50_Click);
+    connect(New_Game, &QAction::triggered, this, &BJMain::New_Game_Click);
+    connect(Exit, &QAction::triggered, this, &BJMain::Exit_Click);
+    // Qt flips a checkable entry before it reports the click; the handler does the flip itself.
+    connect(Sound, &QAction::triggered, this, [this] {
+        Sound->setChecked(!Sound->isChecked());
+        Sound_Click();
+    });
+    connect(Help, &QAction::triggered, this, &BJMain::Help_Click);
+}
+
+void BJMain::Form_Load() {
+    Sound->setChecked(true);
+    round.WaitSecs = 1;
+    deck.CardsDrawn = 0;
+    deck.ResetDeck();
+    CmdStand->setEnabled(false);
+    CmdHit->setEnabled(false);
+    for (int i = 1; i < 7; ++i)
+        PicCom[i]->hide();
+    // The last step belongs to the insurance dialog: it exists from now on, with no insurance bought.
+    if (!BJInsurDialog)
+        BJInsurDialog = std::make_unique<BJInsur>(*this);
+    BJInsurDialog->InsYes = 0;
+}
+
+void BJMain::closeEvent(QCloseEvent *event) {
+    // A dealer's play waiting in its pause sees this and gives the round up.
+    closed = true;
+    abandonRound();
+    QMainWindow::closeEvent(event);
+}
+
+bool BJMain::roundAbandoned(std::uint64_t epoch) const { return closed || epoch != roundEpoch; }

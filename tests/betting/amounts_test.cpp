@@ -1,0 +1,94 @@
+#include "betting/amounts.h"
+
+#include <QLocale>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Makes a locale the default for one scope, as if the player's system were set to it.
+class DefaultLocale {
+public:
+    explicit DefaultLocale(const QLocale &locale) { QLocale::setDefault(locale); }
+    ~DefaultLocale() { QLocale::setDefault(saved); }
+
+private:
+    QLocale saved;
+};
+
+const QLocale captionLocales[] = {QLocale::c(), QLocale(QStringLiteral("en_US")),
+                                  QLocale(QStringLiteral("de_DE")), QLocale(QStringLiteral("fr_FR")),
+                                  QLocale(QStringLiteral("de_CH"))};
+
+} // namespace
+
+TEST(AmountCaptions, WriteWholeAmountsAsPlainDigitsInEveryLocale) {
+    for (const QLocale &locale : captionLocales) {
+        const DefaultLocale scope(locale);
+        SCOPED_TRACE(locale.name().toStdString());
+        EXPECT_EQ(captionFromAmount(515), "515");
+        EXPECT_EQ(captionFromAmount(0), "0");
+        EXPECT_EQ(captionFromAmount(1234567), "1234567") << "no group separators";
+    }
+}
+
+TEST(AmountCaptions, WriteAFractionWithTheLocalesDecimalSeparator) {
+    struct Case {
+        const char *locale;
+        double amount;
+        const char *caption;
+    };
+    for (const Case &c : {Case{"C", 7.5, "7.5"}, Case{"en_US", 507.5, "507.5"}, Case{"de_DE", 7.5, "7,5"},
+                          Case{"de_DE", 1234567.5, "1234567,5"}, Case{"fr_FR", 2.5, "2,5"}}) {
+        const DefaultLocale scope{QLocale(QLatin1String(c.locale))};
+        EXPECT_EQ(captionFromAmount(c.amount), c.caption) << c.locale;
+    }
+}
+
+TEST(AmountCaptions, KeepFifteenSignificantDigitsAndDropTrailingZeros) {
+    const DefaultLocale scope(QLocale::c());
+    EXPECT_EQ(captionFromAmount(0.1 + 0.2), "0.3");
+    EXPECT_EQ(captionFromAmount(1234567890.12345), "1234567890.12345");
+    EXPECT_EQ(captionFromAmount(123456789.0123456), "123456789.012346");
+    EXPECT_EQ(captionFromAmount(12.50), "12.5");
+}
+
+TEST(AmountCaptions, WriteNegativeZeroAsZero) {
+    for (const QLocale &locale : captionLocales) {
+        const DefaultLocale scope(locale);
+        EXPECT_EQ(captionFromAmount(-0.0), "0") << locale.name().toStdString();
+    }
+}
+
+TEST(AmountCaptions, ReadBackEveryAmountTheyWrite) {
+    for (const QLocale &locale : captionLocales) {
+        const DefaultLocale scope(locale);
+        for (double amount : {0.0, 5.0, 7.5, 2.5, 507.5, 1234567.5, 0.1 + 0.2, 1234567890.12345}) {
+            const QString caption = captionFromAmount(amount);
+            // Fifteen digits are what the caption keeps; the amounts of the game need far fewer.
+            EXPECT_NEAR(amountFromCaption(caption), amount, std::abs(amount) * 1e-14)
+                << locale.name().toStdString() << " " << caption.toStdString();
+            EXPECT_EQ(captionFromAmount(amountFromCaption(caption)), caption) << locale.name().toStdString();
+        }
+    }
+}
+
+TEST(AmountCaptions, ReadTheLocalesOwnDecimalText) {
+    struct Case {
+        const char *locale;
+        const char *caption;
+        double amount;
+    };
+    for (const Case &c : {Case{"C", "515", 515}, Case{"C", "7.5", 7.5}, Case{"en_US", "47.5", 47.5},
+                          Case{"de_DE", "7,5", 7.5}, Case{"fr_FR", "507,5", 507.5}}) {
+        const DefaultLocale scope{QLocale(QLatin1String(c.locale))};
+        EXPECT_EQ(amountFromCaption(QLatin1String(c.caption)), c.amount) << c.locale << " " << c.caption;
+    }
+}
+
+TEST(AmountCaptions, ReadPlainDigitsOrElseZeroWhenTheTextIsNoNumberInTheLocale) {
+    const DefaultLocale scope{QLocale(QStringLiteral("de_DE"))};
+    EXPECT_EQ(amountFromCaption(QStringLiteral("7.5")), 7.5);
+    EXPECT_EQ(amountFromCaption(QString()), 0.0);
+    EXPECT_EQ(amountFromCaption(QStringLiteral("Bet")), 0.0);
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "platform/platform_bundle.h"
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+
+class BJMain;
+
+// Hands out the uniform numbers a test scripts; once the script runs out it gives 0.5.
+class ScriptedRandom final : public RandomSource {
+public:
+    float next() override;
+    void reseed() override { ++reseeds; }
+
+    void push(float uniform) { script.push_back(uniform); }
+    // Scripts the shown-card draws that produce these card numbers.
+    void pushCards(std::initializer_list<int> cardNumbers);
+    // Scripts a whole deal: the three hidden draws of the availability table, then the dealer's up
+    // card and the player's two cards.
+    void pushDeal(int upCard, int playerFirst, int playerSecond);
+    // The uniform number that the shown-card draw turns into this card number.
+    static float uniformFor(int cardNumber);
+
+    std::size_t remaining() const { return script.size(); }
+    int reseeds = 0;
+    int draws = 0;
+
+private:
+    std::deque<float> script;
+};
+
+// A time-of-day clock that stands still until a pause asks it to move, then moves at once.
+class FakeClock final : public TimeOfDayClock {
+public:
+    double secondsSinceMidnight() const override { return now; }
+    int millisecondsToSleep(double seconds) override;
+
+    double now = 36000.25;
+    // Every stretch a pause asked to sleep, in order.
+    std::vector<double> sleeps;
+    // Runs when a pause is about to sleep: a test can close the window or restart there.
+    std::function<void()> onSleep;
+};
+
+// Records every sound the table asks for and accepts them all unless told otherwise.
+class RecordingWavePlayer final : public WavePlayer {
+public:
+    int play(const QString &path) override;
+
+    QStringList played;
+    int result = 1;
+};
+
+// A table window on scripted parts; the parts stay reachable for the test.
+struct ScriptedTable {
+    ScriptedTable();
+    ~ScriptedTable();
+
+    ScriptedRandom *random = nullptr;
+    FakeClock *clock = nullptr;
+    RecordingWavePlayer *wave = nullptr;
+    std::unique_ptr<BJMain> window;
+
+    BJMain *operator->() const { return window.get(); }
+    // The names of the sounds played so far, without the program's directory.
+    QStringList soundNames() const;
+};
+
+// The program directory the scripted table reports.
+inline const QString scriptedProgramDirectory = QStringLiteral("/opt/corvane");

@@ -1,0 +1,9 @@
+#!/bin/sh
+# Installs what is missing, builds, and runs the whole test suite. Widgets are drawn offscreen; the
+# sound tests play to a private PulseAudio null sink when no sound server is running.
+set -eu
+cd "$(dirname "$0")/.."
+tools/build.sh
+export QT_QPA_PLATFORM=offscreen
+export CORVANE_REQUIRE_AUDIO=1
+exec tools/with_sound_server.sh ctest --test-dir build --output-on-failure "$@"
