@@ -41,7 +41,7 @@ qint16 toInt16(float value) {
     if (std::isnan(value))
         return 0;
     // Scaling by 32768 and clipping gives back 16-bit input exactly; float input may exceed full scale.
-    return qint16(std::clamp(std::lrint(double(value) * 32768.0), -32768L, 32767L));
+    return qint16(std::clamp(std::lrint(double(value)), -32768L, 32767L));
 }
 
 // Read as float, libsndfile brings every encoding to one scale. Read as short, a floating-point file

@@ -28,6 +28,7 @@ BJHelp::BJHelp() : QDialog(nullptr) {
 }
 
 QString BJHelp::helpText() {
+    ensureTableResources();
     QFile file(QStringLiteral(":/help/help_text.txt"));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return {};

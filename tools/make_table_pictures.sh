@@ -224,6 +224,6 @@ convert -size ${isz}x${isz} xc:none \
     -stroke none -fill black -draw "$spade" \
     "$work/icon_big.png"
 convert "$work/icon_big.png" -filter Triangle -resize 32x32 -channel A -threshold 45% +channel \
-    -background none -dither None -colors 16 -strip "$out/corvane_icon.ico"
+    -background none -dither None -colors 16 -type PaletteAlpha -strip "$out/corvane_icon.ico"
 
 echo "make_table_pictures: wrote background.jpg, card_back.bmp and corvane_icon.ico in $(cd "$out" && pwd)"

@@ -49,6 +49,7 @@ TEST_F(IdleTable, ShowsTheStartingAmountsWithOnlyNewGameAndTheChipsActive) {
 }
 
 TEST_F(IdleTable, ShowsThreeFaceDownCardsAndAnEmptyAnimation) {
+    ASSERT_EQ(table->PicBack->picture().pixmap.size(), QSize(71, 96)) << "the stored card back";
     const auto faceDown = {table->PicCom[0], table->PicPlay[0], table->PicPlay[1]};
     for (CardBox *box : faceDown) {
         SCOPED_TRACE(box->objectName().toStdString());
@@ -90,7 +91,7 @@ TEST_F(IdleTable, PlacesControlsAtTheirPixelPositions) {
         {table->lblBet10, {6, 320, 65, 88}},     {table->lblBet5, {71, 328, 65, 77}},
         {table->lblBet50, {136, 328, 65, 77}},   {table->CmdNew, {216, 352, 73, 41}},
         {table->cmdDouble, {480, 352, 73, 41}},  {table->PicCom[0], {168, 24, 73, 97}},
-        {table->PicCom[6], {336, 24, 73, 97}},   {table->PicPlay[0], {152, 232, 73, 97}},
+        {table->PicCom[6], {312, 24, 73, 97}},   {table->PicPlay[0], {152, 232, 73, 97}},
         {table->PicPlay[6], {296, 232, 73, 97}}, {table->Flash, {168, 176, 225, 49}},
         {table->lblmoney, {456, 48, 89, 41}},    {table->lblBet, {80, 288, 57, 25}},
     };
