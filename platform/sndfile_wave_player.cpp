@@ -41,7 +41,7 @@ qint16 toInt16(float value) {
     if (std::isnan(value))
         return 0;
     // Scaling by 32768 and clipping gives back 16-bit input exactly; float input may exceed full scale.
-    return qint16(std::clamp(std::lrint(double(value)), -32768L, 32767L));
+    return qint16(std::clamp(std::lrint(double(value) * 32768.0), -32768L, 32767L));
 }
 
 // Read as float, libsndfile brings every encoding to one scale. Read as short, a floating-point file
@@ -139,8 +139,7 @@ SndfileWavePlayer::SndfileWavePlayer(QObject *parent) : QObject(parent) {}
 SndfileWavePlayer::~SndfileWavePlayer() { stopCurrent(); }
 
 int SndfileWavePlayer::play(const QString &path) {
-    // Like the system call this replaces, a new request silences the old sound even when it fails itself.
-    stopCurrent();
+    sink.release(); samples.release();
     const std::optional<Pcm> decoded = decodeWave(mediaFileOnDisk(path));
     if (!decoded) {
         QApplication::beep();
