@@ -5,7 +5,9 @@
 
 #include <QAction>
 
-QString BJMain::mediaPath(const QString &name) const { return platform.programDirectory + name; }
+QString BJMain::mediaPath(const QString &name) const {
+    return platform.programDirectory + name;
+}
 
 void BJMain::PlaySoundCue(const QString &name) {
     if (!Sound->isChecked())

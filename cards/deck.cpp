@@ -11,7 +11,9 @@ int shownCardNumber(float uniform) {
     return std::clamp(number, 1, cardsInDeck);
 }
 
-int drawShownCard(RandomSource &random) { return shownCardNumber(random.next()); }
+int drawShownCard(RandomSource &random) {
+    return shownCardNumber(random.next());
+}
 
 void Deck::ResetDeck() {
     for (int number = 1; number <= cardsInDeck; ++number)

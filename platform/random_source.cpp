@@ -2,7 +2,9 @@
 
 #include <chrono>
 
-SystemRandomSource::SystemRandomSource() { reseed(); }
+SystemRandomSource::SystemRandomSource() {
+    reseed();
+}
 
 float SystemRandomSource::next() {
     // Twenty-four random bits scaled by 2^-24 fill a float's mantissa exactly, so the largest result

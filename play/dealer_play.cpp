@@ -5,12 +5,16 @@
 #include <QLabel>
 #include <QPushButton>
 
-void BJMain::CmdStand_Click() { DealerPlay(); }
+void BJMain::CmdStand_Click() {
+    DealerPlay();
+}
 
 namespace {
 
 // The dealer's box that a slot code names: codes 1 to 5 are boxes 7 down to 3, codes 6 and 7 the hole card.
-int boxForSlotCode(int slotCode) { return slotCode <= 5 ? 7 - slotCode : 1; }
+int boxForSlotCode(int slotCode) {
+    return slotCode <= 5 ? 7 - slotCode : 1;
+}
 
 } // namespace
 

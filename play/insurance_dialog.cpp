@@ -13,7 +13,8 @@ BJInsurWindow::BJInsurWindow() : QDialog(nullptr) {
     setObjectName(QStringLiteral("BJInsur"));
     setWindowTitle(QStringLiteral("Insurance"));
     setWindowIcon(corvaneIcon());
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(pixelsFromTwips(3720), pixelsFromTwips(1545));
     QPalette palette = this->palette();
@@ -42,11 +43,15 @@ BJInsurWindow::BJInsurWindow() : QDialog(nullptr) {
     CmdYes->setFocus();
 }
 
-void BJInsurWindow::reject() { emit closedWithoutAnswer(); }
+void BJInsurWindow::reject() {
+    emit closedWithoutAnswer();
+}
 
 BJInsur::BJInsur(BJMain &table) : table(table) {}
 
-BJInsur::~BJInsur() { delete loaded.data(); }
+BJInsur::~BJInsur() {
+    delete loaded.data();
+}
 
 void BJInsur::ShowModal() {
     if (loaded)
@@ -66,7 +71,9 @@ void BJInsur::Unload() {
 }
 
 // The offer is always announced, whatever the sound setting; the call's result is of no interest.
-void BJInsur::Form_Load() { table.wavePlayer().play(table.mediaPath(Cue::Insurance)); }
+void BJInsur::Form_Load() {
+    table.wavePlayer().play(table.mediaPath(Cue::Insurance));
+}
 
 void BJInsur::CmdYes_Click() {
     const double stake = BJMain::captionNumber(table.lblBet);

@@ -14,7 +14,8 @@ void ChipLabel::mousePressEvent(QMouseEvent *event) {
 
 // Like a button, the click counts when the press and the release both fall on the chip.
 void ChipLabel::mouseReleaseEvent(QMouseEvent *event) {
-    const bool click = pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click =
+        pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed = false;
     event->accept();
     if (click)

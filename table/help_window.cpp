@@ -10,7 +10,8 @@ BJHelp::BJHelp() : QDialog(nullptr) {
     setObjectName(QStringLiteral("BJHelp"));
     setWindowTitle(QStringLiteral("Help"));
     setWindowIcon(corvaneIcon());
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(pixelsFromTwips(7095), pixelsFromTwips(3960));
 

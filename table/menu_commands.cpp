@@ -36,7 +36,9 @@ void BJMain::New_Game_Click() {
     Flash->setVisible(false);
 }
 
-void BJMain::Sound_Click() { Sound->setChecked(!Sound->isChecked()); }
+void BJMain::Sound_Click() {
+    Sound->setChecked(!Sound->isChecked());
+}
 
 void BJMain::Help_Click() {
     if (!BJHelpWindow)

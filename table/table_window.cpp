@@ -54,7 +54,8 @@ QFont fixedFont(qreal points, bool italic) {
     return font;
 }
 
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, QRect geometry, const QFont &font) {
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, QRect geometry,
+                  const QFont &font) {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
@@ -75,7 +76,9 @@ void setColours(QLabel *label, const QColor &text, const QColor &background) {
 
 // A label that shows a number keeps its live text as what a screen reader speaks, and says what it is
 // in its description; a set accessible name would hide the text.
-void describeNumber(QLabel *label, const QString &description) { label->setAccessibleDescription(description); }
+void describeNumber(QLabel *label, const QString &description) {
+    label->setAccessibleDescription(description);
+}
 
 } // namespace
 
@@ -85,8 +88,9 @@ BJMain::BJMain(PlatformBundle platformParts, QWidget *parent)
     setWindowTitle(QStringLiteral("Nimbrel - Corvane"));
     setWindowIcon(corvaneIcon());
     // Fixed size, no maximise button: the table is laid out to the pixel.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     buildMenu();
     buildControls();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -99,7 +103,9 @@ BJMain::BJMain(PlatformBundle platformParts, QWidget *parent)
 
 BJMain::~BJMain() = default;
 
-BJHelp *BJMain::helpWindow() const { return BJHelpWindow.data(); }
+BJHelp *BJMain::helpWindow() const {
+    return BJHelpWindow.data();
+}
 
 void BJMain::buildMenu() {
     File = menuBar()->addMenu(QStringLiteral("&File "));
@@ -182,20 +188,24 @@ void BJMain::buildControls() {
     const QColor windowText = Qt::black;
     const QColor buttonText = Qt::black;
 
-    lblCom = makeLabel(felt, "lblCom", QStringLiteral("0"), rectFromTwips(1440, 1200, 615, 615), sansFont(18));
+    lblCom =
+        makeLabel(felt, "lblCom", QStringLiteral("0"), rectFromTwips(1440, 1200, 615, 615), sansFont(18));
     setColours(lblCom, pink, QColor());
     describeNumber(lblCom, QStringLiteral("Dealer total"));
-    lblPlay = makeLabel(felt, "lblPlay", QStringLiteral("0"), rectFromTwips(6240, 4320, 615, 615), sansFont(18));
+    lblPlay =
+        makeLabel(felt, "lblPlay", QStringLiteral("0"), rectFromTwips(6240, 4320, 615, 615), sansFont(18));
     setColours(lblPlay, pink, QColor());
     describeNumber(lblPlay, QStringLiteral("Player total"));
 
     lblBettitle = makeLabel(felt, "lblBettitle", QStringLiteral("Bet"), rectFromTwips(120, 4320, 615, 375),
                             fixedFont(13.5, true));
     setColours(lblBettitle, buttonText, lightCyan);
-    Label4 = makeLabel(felt, "Label4", QStringLiteral("$"), rectFromTwips(960, 4320, 255, 375), fixedFont(13.5, false));
+    Label4 = makeLabel(felt, "Label4", QStringLiteral("$"), rectFromTwips(960, 4320, 255, 375),
+                       fixedFont(13.5, false));
     setColours(Label4, buttonText, Qt::white);
     Label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lblBet = makeLabel(felt, "lblBet", QStringLiteral("0"), rectFromTwips(1200, 4320, 855, 375), fixedFont(13.5, false));
+    lblBet = makeLabel(felt, "lblBet", QStringLiteral("0"), rectFromTwips(1200, 4320, 855, 375),
+                       fixedFont(13.5, false));
     setColours(lblBet, buttonText, titleBarText);
     describeNumber(lblBet, QStringLiteral("Bet"));
 
@@ -206,7 +216,8 @@ void BJMain::buildControls() {
     Label2 = makeLabel(felt, "Label2", QStringLiteral("$"), rectFromTwips(6480, 720, 375, 615), sansFont(24));
     setColours(Label2, buttonText, Qt::white);
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lblmoney = makeLabel(felt, "lblmoney", QStringLiteral("500"), rectFromTwips(6840, 720, 1335, 615), sansFont(24));
+    lblmoney =
+        makeLabel(felt, "lblmoney", QStringLiteral("500"), rectFromTwips(6840, 720, 1335, 615), sansFont(24));
     setColours(lblmoney, windowText, windowColour);
     describeNumber(lblmoney, QStringLiteral("Your money"));
 
@@ -217,8 +228,10 @@ void BJMain::buildControls() {
                        QPoint(pixelsFromTwips(2040), pixelsFromTwips(4680)));
     int next = 0;
     for (const QRect &box : {moneyBox, betBox}) {
-        for (const QRect &edge : {QRect(box.left(), box.top(), box.width(), 1), QRect(box.left(), box.bottom(), box.width(), 1),
-                                  QRect(box.left(), box.top(), 1, box.height()), QRect(box.right(), box.top(), 1, box.height())}) {
+        for (const QRect &edge :
+             {QRect(box.left(), box.top(), box.width(), 1), QRect(box.left(), box.bottom(), box.width(), 1),
+              QRect(box.left(), box.top(), 1, box.height()),
+              QRect(box.right(), box.top(), 1, box.height())}) {
             auto *frameLine = new QFrame(felt);
             frameLine->setObjectName(QStringLiteral("Line%1").arg(next + 1));
             frameLine->setGeometry(edge);
@@ -276,4 +289,6 @@ void BJMain::closeEvent(QCloseEvent *event) {
     QMainWindow::closeEvent(event);
 }
 
-bool BJMain::roundAbandoned(std::uint64_t epoch) const { return closed || epoch != roundEpoch; }
+bool BJMain::roundAbandoned(std::uint64_t epoch) const {
+    return closed || epoch != roundEpoch;
+}

@@ -17,9 +17,9 @@ TEST(CardValue, KnownCards) {
         int number;
         int value;
     };
-    for (const Case &c : {Case{1, 1}, Case{14, 1}, Case{27, 1}, Case{40, 1}, Case{10, 10}, Case{11, 10}, Case{12, 10},
-                          Case{13, 10}, Case{23, 10}, Case{26, 10}, Case{37, 10}, Case{39, 10}, Case{50, 10},
-                          Case{52, 10}, Case{45, 6}, Case{30, 4}})
+    for (const Case &c : {Case{1, 1}, Case{14, 1}, Case{27, 1}, Case{40, 1}, Case{10, 10}, Case{11, 10},
+                          Case{12, 10}, Case{13, 10}, Case{23, 10}, Case{26, 10}, Case{37, 10}, Case{39, 10},
+                          Case{50, 10}, Case{52, 10}, Case{45, 6}, Case{30, 4}})
         EXPECT_EQ(cardValue(c.number), c.value) << "card number " << c.number;
 }
 

@@ -1,7 +1,7 @@
 #include "platform/random_source.h"
 
-#include <gtest/gtest.h>
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <set>
 #include <vector>
 

@@ -52,7 +52,8 @@ TEST(Deal, ResetsTheDeckTakesThreeHiddenCardsAndPlaysNoSound) {
 }
 
 TEST(Deal, ANaturalInEitherOrderIsPaidAtOnce) {
-    for (const auto &[first, second] : {std::pair{spades(1), hearts(13)}, std::pair{diamonds(10), clubs(1)}}) {
+    for (const auto &[first, second] :
+         {std::pair{spades(1), hearts(13)}, std::pair{diamonds(10), clubs(1)}}) {
         RoundDriver round;
         round.stake(QStringLiteral("10"), QStringLiteral("490"));
         round.deal(clubs(9), first, second);
@@ -74,7 +75,8 @@ TEST(Deal, OpeningTotalsCountOneAceAsElevenWithoutANatural) {
         int first, second;
         const char *total;
     };
-    for (const Case &c : {Case{clubs(1), hearts(1), "12"}, Case{clubs(1), spades(9), "20"}, Case{diamonds(10), hearts(10), "20"}}) {
+    for (const Case &c : {Case{clubs(1), hearts(1), "12"}, Case{clubs(1), spades(9), "20"},
+                          Case{diamonds(10), hearts(10), "20"}}) {
         RoundDriver round;
         round.stake(QStringLiteral("10"), QStringLiteral("490"));
         round.deal(clubs(4), c.first, c.second);
@@ -89,9 +91,10 @@ TEST(Deal, OffersTheDoubleOnAnOpeningElevenOnly) {
         int first, second;
         bool offered;
     };
-    for (const Case &c : {Case{clubs(2), hearts(9), true}, Case{clubs(3), hearts(8), true}, Case{clubs(4), hearts(7), true},
-                          Case{clubs(5), hearts(6), true}, Case{clubs(6), hearts(4), false},
-                          Case{clubs(10), hearts(2), false}, Case{clubs(1), hearts(10), false}}) {
+    for (const Case &c :
+         {Case{clubs(2), hearts(9), true}, Case{clubs(3), hearts(8), true}, Case{clubs(4), hearts(7), true},
+          Case{clubs(5), hearts(6), true}, Case{clubs(6), hearts(4), false},
+          Case{clubs(10), hearts(2), false}, Case{clubs(1), hearts(10), false}}) {
         RoundDriver round;
         round.stake(QStringLiteral("10"), QStringLiteral("490"));
         round.deal(clubs(8), c.first, c.second);

@@ -22,12 +22,12 @@ TEST(DealerPlay, DrawsBelowSeventeenAndStandsOnEverySeventeen) {
         const char *total;
         int cards;
     };
-    for (const Case &c : {Case{clubs(6), {hearts(1)}, "17", 2},          // soft 17 stands
-                          Case{clubs(1), {hearts(1), spades(6)}, "18", 3}, // 12 draws
-                          Case{clubs(1), {hearts(5), spades(9), clubs(4)}, "19", 4}, // 15 draws again
-                          Case{clubs(10), {hearts(6), spades(2)}, "18", 3},
-                          Case{clubs(10), {hearts(7)}, "17", 2},
-                          Case{clubs(10), {hearts(6), spades(10)}, "26", 3}}) {
+    for (const Case &c :
+         {Case{clubs(6), {hearts(1)}, "17", 2},                      // soft 17 stands
+          Case{clubs(1), {hearts(1), spades(6)}, "18", 3},           // 12 draws
+          Case{clubs(1), {hearts(5), spades(9), clubs(4)}, "19", 4}, // 15 draws again
+          Case{clubs(10), {hearts(6), spades(2)}, "18", 3}, Case{clubs(10), {hearts(7)}, "17", 2},
+          Case{clubs(10), {hearts(6), spades(10)}, "26", 3}}) {
         RoundDriver round;
         standOnEighteen(round, c.up, c.drawn);
         EXPECT_EQ(round.dealerTotal(), QLatin1String(c.total));
@@ -150,4 +150,16 @@ TEST(DealerPlay, ARestartDuringThePauseLeavesTheFreshTableAsItIs) {
     EXPECT_TRUE(round.table->CmdNew->isEnabled());
     EXPECT_TRUE(round.table.wave->played.isEmpty());
     EXPECT_FALSE(round.table->Flash->isVisible());
+}
+
+TEST(DealerPlay, ExitDuringThePauseEndsTheRoundAndClosesTheTable) {
+    RoundDriver round;
+    round.stake(QStringLiteral("10"), QStringLiteral("490"));
+    round.deal(clubs(10), clubs(10), clubs(8));
+    round.table.clock->onSleep = [&] { round.table->Exit_Click(); };
+    round.stand({hearts(7)});
+    EXPECT_FALSE(round.table->isVisible());
+    EXPECT_TRUE(round.table->PicCom[1]->isHidden());
+    EXPECT_TRUE(round.table.wave->played.isEmpty());
+    EXPECT_EQ(round.bet(), QStringLiteral("10"));
 }

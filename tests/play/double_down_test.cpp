@@ -9,7 +9,8 @@ TEST(DoubleDown, TakesASecondStakeDrawsOneCardAndHandsOverToTheDealer) {
         int drawn;
         const char *total;
     };
-    for (const Case &c : {Case{10, 10, hearts(13), "21"}, Case{10, 490, hearts(1), "12"}, Case{5, 7.5, clubs(10), "21"}}) {
+    for (const Case &c :
+         {Case{10, 10, hearts(13), "21"}, Case{10, 490, hearts(1), "12"}, Case{5, 7.5, clubs(10), "21"}}) {
         RoundDriver round;
         round.stake(captionFromAmount(c.bet), captionFromAmount(c.bankroll));
         round.deal(clubs(10), clubs(5), diamonds(6));

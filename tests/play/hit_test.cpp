@@ -8,8 +8,9 @@ TEST(Hit, RecountsTheTotalWithTheAceRule) {
         int first, second, drawn;
         const char *total;
     };
-    for (const Case &c : {Case{clubs(1), clubs(5), hearts(9), "15"}, Case{clubs(1), hearts(1), spades(9), "21"},
-                          Case{clubs(10), clubs(6), clubs(1), "17"}, Case{clubs(4), clubs(3), hearts(12), "17"}}) {
+    for (const Case &c :
+         {Case{clubs(1), clubs(5), hearts(9), "15"}, Case{clubs(1), hearts(1), spades(9), "21"},
+          Case{clubs(10), clubs(6), clubs(1), "17"}, Case{clubs(4), clubs(3), hearts(12), "17"}}) {
         RoundDriver round;
         round.stake(QStringLiteral("10"), QStringLiteral("490"));
         round.deal(clubs(8), c.first, c.second);
@@ -28,7 +29,8 @@ TEST(Hit, ABustLosesTheStakeOnceAndEndsTheRound) {
     round.deal(clubs(9), clubs(10), clubs(6));
     round.hit(hearts(13));
     EXPECT_EQ(round.playerTotal(), QStringLiteral("26"));
-    EXPECT_EQ(round.table.soundNames(), (QStringList{QStringLiteral("/whoosh.wav"), QStringLiteral("/hung-01.wav")}));
+    EXPECT_EQ(round.table.soundNames(),
+              (QStringList{QStringLiteral("/whoosh.wav"), QStringLiteral("/hung-01.wav")}));
     EXPECT_EQ(round.clip(), QStringLiteral("\\loss.swf"));
     EXPECT_EQ(round.bankroll(), QStringLiteral("480"));
     EXPECT_EQ(round.bet(), QStringLiteral("0"));

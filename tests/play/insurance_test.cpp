@@ -17,10 +17,10 @@ struct InsuranceCase {
 } // namespace
 
 TEST(InsuranceOffer, TheAnswerSetsTheCostAndHandsTheTurnBack) {
-    for (const InsuranceCase &c : {InsuranceCase{"10", "490", "Yes", "485", 1, false},
-                                   InsuranceCase{"10", "5", "Yes", "0", 1, false},
-                                   InsuranceCase{"50", "20", "Yes", "20", 0, true},
-                                   InsuranceCase{"10", "490", "No", "490", 0, false}}) {
+    for (const InsuranceCase &c :
+         {InsuranceCase{"10", "490", "Yes", "485", 1, false}, InsuranceCase{"10", "5", "Yes", "0", 1, false},
+          InsuranceCase{"50", "20", "Yes", "20", 0, true},
+          InsuranceCase{"10", "490", "No", "490", 0, false}}) {
         RoundDriver round;
         round.stake(QLatin1String(c.bet), QLatin1String(c.bankrollBefore));
         QString alertText;
@@ -44,7 +44,8 @@ TEST(InsuranceOffer, TheAnswerSetsTheCostAndHandsTheTurnBack) {
         EXPECT_TRUE(round.table->PicCom[1]->isVisibleTo(round.table.window.get()));
         EXPECT_TRUE(round.table->PicCom[1]->picture().isSameAs(round.table->PicBack->picture()));
         EXPECT_EQ(round.table->PicCom[1]->accessibleName(), QStringLiteral("Face-down card"));
-        EXPECT_EQ(round.table->round.ComCard[1], 0) << "the hole card is drawn only when the dealer turns it up";
+        EXPECT_EQ(round.table->round.ComCard[1], 0)
+            << "the hole card is drawn only when the dealer turns it up";
     }
 }
 
@@ -75,7 +76,8 @@ TEST(InsuranceOffer, ComesBeforeTheNaturalWhichKeepsTheInsuranceCost) {
     RoundDriver round;
     round.stake(QStringLiteral("10"), QStringLiteral("490"));
     round.deal(spades(1), clubs(1), hearts(13), QStringLiteral("Yes"));
-    EXPECT_EQ(round.table.soundNames(), (QStringList{QStringLiteral("/insurance.wav"), QStringLiteral("/clap.wav")}));
+    EXPECT_EQ(round.table.soundNames(),
+              (QStringList{QStringLiteral("/insurance.wav"), QStringLiteral("/clap.wav")}));
     EXPECT_EQ(round.bankroll(), QStringLiteral("510")) << "485 after the insurance, plus 25 for the natural";
     EXPECT_FALSE(round.table->CmdHit->isEnabled());
     EXPECT_TRUE(round.table->CmdNew->isEnabled());

@@ -14,10 +14,18 @@
 #include <gtest/gtest.h>
 
 // Card numbers by suit block: clubs, diamonds, hearts, spades, ace first and king last.
-constexpr int clubs(int rank) { return rank; }
-constexpr int diamonds(int rank) { return 13 + rank; }
-constexpr int hearts(int rank) { return 26 + rank; }
-constexpr int spades(int rank) { return 39 + rank; }
+constexpr int clubs(int rank) {
+    return rank;
+}
+constexpr int diamonds(int rank) {
+    return 13 + rank;
+}
+constexpr int hearts(int rank) {
+    return 26 + rank;
+}
+constexpr int spades(int rank) {
+    return 39 + rank;
+}
 
 // Drives rounds on a shown table with scripted cards, through real clicks.
 struct RoundDriver {
@@ -38,7 +46,8 @@ struct RoundDriver {
     static void click(QWidget *control) { QTest::mouseClick(control, Qt::LeftButton); }
 
     // Deals the dealer's up card and the player's two cards; an ace up card is answered with `insurance`.
-    void deal(int upCard, int playerFirst, int playerSecond, const QString &insurance = QStringLiteral("No")) {
+    void deal(int upCard, int playerFirst, int playerSecond,
+              const QString &insurance = QStringLiteral("No")) {
         table.random->pushDeal(upCard, playerFirst, playerSecond);
         if (cardValue(upCard) == 1)
             answerNextModal(insurance);
@@ -63,11 +72,13 @@ struct RoundDriver {
     // The clip shown, without the program's directory.
     QString clip() const { return table->Flash->movie().mid(scriptedProgramDirectory.size()); }
     int visibleDealerCards() const {
-        return static_cast<int>(std::count_if(table->PicCom.begin(), table->PicCom.end(),
-                                              [](const CardBox *box) { return box->isVisibleTo(box->parentWidget()); }));
+        return static_cast<int>(
+            std::count_if(table->PicCom.begin(), table->PicCom.end(),
+                          [](const CardBox *box) { return box->isVisibleTo(box->parentWidget()); }));
     }
     int visiblePlayerCards() const {
-        return static_cast<int>(std::count_if(table->PicPlay.begin(), table->PicPlay.end(),
-                                              [](const CardBox *box) { return box->isVisibleTo(box->parentWidget()); }));
+        return static_cast<int>(
+            std::count_if(table->PicPlay.begin(), table->PicPlay.end(),
+                          [](const CardBox *box) { return box->isVisibleTo(box->parentWidget()); }));
     }
 };

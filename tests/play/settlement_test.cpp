@@ -17,11 +17,13 @@ struct SettlementCase {
 // Whole rounds from a stake of 10 (bankroll 490 after the chips) to the settlement.
 TEST(Settlement, ComparesTheTotalsAndPaysTheStake) {
     for (const SettlementCase &c : {
-             SettlementCase{clubs(10), {clubs(10), clubs(2)}, {hearts(6), spades(6)}, "/Explode.wav", "510"}, // 22 v 12
-             SettlementCase{clubs(10), {clubs(10), clubs(7)}, {hearts(7)}, "/snore.wav", "500"},              // 17 v 17
-             SettlementCase{clubs(10), {clubs(10), clubs(8)}, {hearts(10)}, "/hung-01.wav", "490"},           // 20 v 18
-             SettlementCase{clubs(10), {clubs(10), clubs(10)}, {hearts(8)}, "/haha.wav", "510"},              // 18 v 20
-             SettlementCase{clubs(10), {clubs(10), clubs(9), hearts(2)}, {spades(1)}, "/snore.wav", "500"},   // 21 v 21
+             SettlementCase{
+                 clubs(10), {clubs(10), clubs(2)}, {hearts(6), spades(6)}, "/Explode.wav", "510"},  // 22 v 12
+             SettlementCase{clubs(10), {clubs(10), clubs(7)}, {hearts(7)}, "/snore.wav", "500"},    // 17 v 17
+             SettlementCase{clubs(10), {clubs(10), clubs(8)}, {hearts(10)}, "/hung-01.wav", "490"}, // 20 v 18
+             SettlementCase{clubs(10), {clubs(10), clubs(10)}, {hearts(8)}, "/haha.wav", "510"},    // 18 v 20
+             SettlementCase{
+                 clubs(10), {clubs(10), clubs(9), hearts(2)}, {spades(1)}, "/snore.wav", "500"}, // 21 v 21
          }) {
         RoundDriver round;
         round.stake(QStringLiteral("10"), QStringLiteral("490"));
@@ -31,7 +33,8 @@ TEST(Settlement, ComparesTheTotalsAndPaysTheStake) {
             round.hit(*extra);
         round.stand(c.dealer);
 
-        EXPECT_EQ(round.table.soundNames().last(), QLatin1String(c.sound)) << round.dealerTotal().toStdString();
+        EXPECT_EQ(round.table.soundNames().last(), QLatin1String(c.sound))
+            << round.dealerTotal().toStdString();
         EXPECT_EQ(round.bankroll(), QLatin1String(c.bankroll));
         EXPECT_EQ(round.bet(), QStringLiteral("0")) << "the stake is cleared after every outcome, a push too";
         EXPECT_TRUE(round.table->lblBet5->isEnabled());
@@ -56,10 +59,11 @@ struct InsuranceRound {
 
 TEST(Settlement, PaysABoughtInsuranceOnlyAgainstAnAceUpAndATenInTheHole) {
     for (const InsuranceRound &c : {
-             InsuranceRound{{clubs(10), clubs(10)}, {hearts(13)}, "Yes", "500"},         // paid, then lost
-             InsuranceRound{{clubs(10), clubs(9), clubs(2)}, {hearts(12)}, "Yes", "510"},       // paid, then push
-             InsuranceRound{{clubs(10), clubs(10)}, {hearts(10)}, "No", "490"},                 // declined
-             InsuranceRound{{clubs(10), clubs(9), clubs(2)}, {hearts(5), clubs(5)}, "Yes", "495"}, // ace, five, five
+             InsuranceRound{{clubs(10), clubs(10)}, {hearts(13)}, "Yes", "500"},          // paid, then lost
+             InsuranceRound{{clubs(10), clubs(9), clubs(2)}, {hearts(12)}, "Yes", "510"}, // paid, then push
+             InsuranceRound{{clubs(10), clubs(10)}, {hearts(10)}, "No", "490"},           // declined
+             InsuranceRound{
+                 {clubs(10), clubs(9), clubs(2)}, {hearts(5), clubs(5)}, "Yes", "495"}, // ace, five, five
          }) {
         RoundDriver round;
         round.stake(QStringLiteral("10"), QStringLiteral("490"));
@@ -68,11 +72,13 @@ TEST(Settlement, PaysABoughtInsuranceOnlyAgainstAnAceUpAndATenInTheHole) {
         for (auto extra = cards + 2; extra != c.player.end(); ++extra)
             round.hit(*extra);
         round.stand(c.dealer);
-        EXPECT_EQ(round.bankroll(), QLatin1String(c.bankroll)) << c.insurance << " against " << round.dealerTotal().toStdString();
+        EXPECT_EQ(round.bankroll(), QLatin1String(c.bankroll))
+            << c.insurance << " against " << round.dealerTotal().toStdString();
         EXPECT_EQ(round.bet(), QStringLiteral("0"));
         const QStringList sounds = round.table.soundNames();
         EXPECT_EQ(sounds.count(QStringLiteral("/hung-01.wav")) + sounds.count(QStringLiteral("/snore.wav")) +
-                      sounds.count(QStringLiteral("/haha.wav")) + sounds.count(QStringLiteral("/Explode.wav")),
+                      sounds.count(QStringLiteral("/haha.wav")) +
+                      sounds.count(QStringLiteral("/Explode.wav")),
                   1)
             << "exactly one outcome for the stake";
     }
@@ -85,7 +91,8 @@ TEST(Settlement, IgnoresTheInsuranceAnswerUnlessTheAceIsTheUpCard) {
     round.table->insurance().InsYes = 1;
     round.stand({hearts(1)});
     EXPECT_EQ(round.dealerTotal(), QStringLiteral("21"));
-    EXPECT_EQ(round.bankroll(), QStringLiteral("490")) << "a king up and an ace in the hole pays no insurance";
+    EXPECT_EQ(round.bankroll(), QStringLiteral("490"))
+        << "a king up and an ace in the hole pays no insurance";
 }
 
 TEST(Settlement, AnInsurancePayoutAfterADoubleIsOneAndAHalfTimesTheDoubledStake) {

@@ -11,7 +11,9 @@ float ScriptedRandom::next() {
     return uniform;
 }
 
-float ScriptedRandom::uniformFor(int cardNumber) { return (static_cast<float>(cardNumber) - 0.5f) / 52.0f; }
+float ScriptedRandom::uniformFor(int cardNumber) {
+    return (static_cast<float>(cardNumber) - 0.5f) / 52.0f;
+}
 
 void ScriptedRandom::pushCards(std::initializer_list<int> cardNumbers) {
     for (int number : cardNumbers)
