@@ -32,8 +32,8 @@ std::unique_ptr<QMovie> openClip(const QString &fileName) {
 // The whole frame inside the area, aspect kept, centred: what the old player called "ShowAll".
 QRect showAllRect(const QSize &frame, const QRect &area) {
     const QSize fitted = frame.scaled(area.size(), Qt::KeepAspectRatio);
-    return QRect(area.x() + (area.width() - fitted.width()) / 2, area.y() + (area.height() - fitted.height()) / 2,
-                 fitted.width(), fitted.height());
+    return QRect(area.x() + (area.width() - fitted.width()) / 2,
+                 area.y() + (area.height() - fitted.height()) / 2, fitted.width(), fitted.height());
 }
 
 } // namespace
@@ -63,7 +63,9 @@ bool AnimationPlayer::isPlaying() const {
     return clip && (clip->state() == QMovie::Running || resumeWhenShown);
 }
 
-bool AnimationPlayer::hasClip() const { return clip != nullptr; }
+bool AnimationPlayer::hasClip() const {
+    return clip != nullptr;
+}
 
 void AnimationPlayer::play() {
     if (!clip)
@@ -83,7 +85,9 @@ void AnimationPlayer::play() {
     }
 }
 
-void AnimationPlayer::setLoop(bool on) { looping = on; }
+void AnimationPlayer::setLoop(bool on) {
+    looping = on;
+}
 
 void AnimationPlayer::rewind() {
     if (!clip)

@@ -20,7 +20,7 @@
 
 namespace {
 
-// Covers the server's own latency after the sink's buffer has run out.
+// Allowance for the output's own latency beyond what the sink reports as played.
 constexpr int drainMarginMs = 100;
 
 // Interleaved signed 16-bit samples, the one shape every sound is brought to before it is played.
@@ -101,7 +101,8 @@ Pcm resample(const Pcm &pcm, int sampleRate) {
     if (sampleRate == pcm.sampleRate)
         return pcm;
     const qsizetype inFrames = pcm.frames();
-    const qsizetype outFrames = std::max<qsizetype>(1, qsizetype(qint64(inFrames) * sampleRate / pcm.sampleRate));
+    const qsizetype outFrames =
+        std::max<qsizetype>(1, qsizetype(qint64(inFrames) * sampleRate / pcm.sampleRate));
     Pcm out{std::vector<qint16>(std::size_t(outFrames * pcm.channels)), pcm.channels, sampleRate};
     const double step = double(pcm.sampleRate) / sampleRate;
     for (qsizetype frame = 0; frame < outFrames; ++frame) {
@@ -112,7 +113,8 @@ Pcm resample(const Pcm &pcm, int sampleRate) {
         for (int channel = 0; channel < pcm.channels; ++channel) {
             const double a = pcm.samples[std::size_t(before * pcm.channels + channel)];
             const double b = pcm.samples[std::size_t(after * pcm.channels + channel)];
-            out.samples[std::size_t(frame * pcm.channels + channel)] = qint16(std::lrint(a + (b - a) * weight));
+            out.samples[std::size_t(frame * pcm.channels + channel)] =
+                qint16(std::lrint(a + (b - a) * weight));
         }
     }
     return out;
@@ -136,10 +138,13 @@ QByteArray bytesOf(const Pcm &pcm) {
 
 SndfileWavePlayer::SndfileWavePlayer(QObject *parent) : QObject(parent) {}
 
-SndfileWavePlayer::~SndfileWavePlayer() { stopCurrent(); }
+SndfileWavePlayer::~SndfileWavePlayer() {
+    stopCurrent();
+}
 
 int SndfileWavePlayer::play(const QString &path) {
-    sink.release(); samples.release();
+    // Like the system call this replaces, a new request silences the old sound even when it fails itself.
+    stopCurrent();
     const std::optional<Pcm> decoded = decodeWave(mediaFileOnDisk(path));
     if (!decoded) {
         QApplication::beep();
@@ -152,7 +157,8 @@ int SndfileWavePlayer::play(const QString &path) {
     return startSink(device, formatOf(fitted), bytesOf(fitted)) ? 1 : 0;
 }
 
-bool SndfileWavePlayer::startSink(const QAudioDevice &device, const QAudioFormat &format, const QByteArray &pcm) {
+bool SndfileWavePlayer::startSink(const QAudioDevice &device, const QAudioFormat &format,
+                                  const QByteArray &pcm) {
     samples = std::make_unique<QBuffer>();
     samples->setData(pcm);
     samples->open(QIODevice::ReadOnly);
@@ -181,13 +187,13 @@ void SndfileWavePlayer::stopCurrent() {
     samples.reset();
 }
 
-// The sink goes idle once it has handed the last samples to the sound server, which still has up to
-// a buffer of them to play; closing the sink then would cut off the end of the sound.
+// The sink goes idle once it has handed the last samples to the sound server, which still has a
+// buffer of them to play; closing the sink then would cut off the end of the sound. How far playback
+// has got is known, so the sink is kept until the rest has been heard.
 void SndfileWavePlayer::releaseWhenDrained() {
-    const QAudioFormat format = sink->format();
-    const qint64 unplayedUs = format.durationForBytes(qint32(samples->size())) - sink->processedUSecs();
-    const qint64 queuedUs = std::min(unplayedUs, qint64(format.durationForBytes(sink->bufferSize())));
-    const int drainMs = int(std::max<qint64>(queuedUs, 0) / 1000) + drainMarginMs;
+    const qint64 soundUs = sink->format().durationForBytes(qint32(samples->size()));
+    const qint64 unplayedUs = std::clamp<qint64>(soundUs - sink->processedUSecs(), 0, soundUs);
+    const int drainMs = int(unplayedUs / 1000) + drainMarginMs;
     QTimer::singleShot(drainMs, sink.get(), [this, idle = sink.get()] {
         if (sink.get() == idle)
             releaseFinished();

@@ -15,6 +15,7 @@ fi
 dir=$(mktemp -d "${TMPDIR:-/tmp}/corvane-pulse.XXXXXX") || exit 1
 chmod 700 "$dir"
 daemon_pid=
+watchdog_pid=
 
 # Asking whether a server answers must not make libpulse spawn a session daemon of its own, which
 # would outlive us and play to whatever hardware there is.
@@ -24,11 +25,12 @@ if PULSE_CLIENTCONFIG="$dir/client.conf" pactl info >/dev/null 2>&1; then
     exec "$@"
 fi
 
+# shellcheck disable=SC2317 # run by the traps below
 stop_daemon() {
+    [ -n "$watchdog_pid" ] && kill "$watchdog_pid" 2>/dev/null
     if [ -n "$daemon_pid" ]; then
         kill "$daemon_pid" 2>/dev/null
         wait "$daemon_pid" 2>/dev/null
-        daemon_pid=
     fi
     rm -rf "$dir"
 }
@@ -59,6 +61,16 @@ HOME="$daemon_home" XDG_CONFIG_HOME="$daemon_home/config" pulseaudio \
     --load="module-native-protocol-unix auth-anonymous=1 socket=$dir/native" \
     </dev/null >"$dir/daemon.out" 2>&1 &
 daemon_pid=$!
+
+# The daemon never leaves by itself, and a test runner that times out may kill this script outright,
+# when no trap runs; so a watcher looks once a second whether the script is still there.
+(
+    while kill -0 "$$" 2>/dev/null; do sleep 1; done
+    kill "$daemon_pid" 2>/dev/null
+    sleep 1
+    rm -rf "$dir"
+) </dev/null >/dev/null 2>&1 &
+watchdog_pid=$!
 
 tries=0
 until pactl info >/dev/null 2>&1; do
