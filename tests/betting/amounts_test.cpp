@@ -29,6 +29,7 @@ TEST(AmountCaptions, WriteWholeAmountsAsPlainDigitsInEveryLocale) {
         EXPECT_EQ(captionFromAmount(515), "515");
         EXPECT_EQ(captionFromAmount(0), "0");
         EXPECT_EQ(captionFromAmount(1234567), "1234567") << "no group separators";
+        EXPECT_EQ(captionFromAmount(-0.0), "0") << "no sign on a zero";
     }
 }
 
@@ -53,13 +54,6 @@ TEST(AmountCaptions, KeepFifteenSignificantDigitsAndDropTrailingZeros) {
     EXPECT_EQ(captionFromAmount(12.50), "12.5");
 }
 
-TEST(AmountCaptions, WriteNegativeZeroAsZero) {
-    for (const QLocale &locale : captionLocales) {
-        const DefaultLocale scope(locale);
-        EXPECT_EQ(captionFromAmount(-0.0), "0") << locale.name().toStdString();
-    }
-}
-
 TEST(AmountCaptions, ReadBackEveryAmountTheyWrite) {
     for (const QLocale &locale : captionLocales) {
         const DefaultLocale scope(locale);
@@ -70,19 +64,6 @@ TEST(AmountCaptions, ReadBackEveryAmountTheyWrite) {
                 << locale.name().toStdString() << " " << caption.toStdString();
             EXPECT_EQ(captionFromAmount(amountFromCaption(caption)), caption) << locale.name().toStdString();
         }
-    }
-}
-
-TEST(AmountCaptions, ReadTheLocalesOwnDecimalText) {
-    struct Case {
-        const char *locale;
-        const char *caption;
-        double amount;
-    };
-    for (const Case &c : {Case{"C", "515", 515}, Case{"C", "7.5", 7.5}, Case{"en_US", "47.5", 47.5},
-                          Case{"de_DE", "7,5", 7.5}, Case{"fr_FR", "507,5", 507.5}}) {
-        const DefaultLocale scope{QLocale(QLatin1String(c.locale))};
-        EXPECT_EQ(amountFromCaption(QLatin1String(c.caption)), c.amount) << c.locale << " " << c.caption;
     }
 }
 

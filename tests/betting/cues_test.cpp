@@ -56,14 +56,6 @@ TEST(ClipCues, ShowTheAnimationWithTheClipPathAsBuilt) {
     EXPECT_EQ(table->Flash->movie(), "/opt/corvane\\win.swf");
 }
 
-TEST(ClipCues, PlayWhateverTheSoundSetting) {
-    ScriptedTable table;
-    table->Sound->setChecked(false);
-    table->ShowClip(Cue::LossClip);
-    EXPECT_EQ(table->Flash->movie(), "/opt/corvane\\loss.swf");
-    EXPECT_TRUE(table.wave->played.isEmpty());
-}
-
 TEST(ClipCues, TheResetHidesTheAnimationAndLoadsTheCalmClip) {
     ScriptedTable table;
     table->ShowClip(Cue::BlackjackClip);

@@ -4,6 +4,7 @@
 #include "table/chip_label.h"
 #include "table/table_window.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -160,6 +161,23 @@ TEST_F(IdleTable, TellsAScreenReaderWhatEachControlIs) {
         EXPECT_EQ(c.control->accessibleName(), c.name);
         EXPECT_EQ(c.control->accessibleDescription(), c.description);
     }
+    // A number label is spoken as the number it shows.
+    table->lblmoney->setText(QStringLiteral("445"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(table->lblmoney)->text(QAccessible::Name), "445");
+}
+
+TEST_F(IdleTable, NamesTheCardEachBoxShows) {
+    table->lblBet5_Click();
+    table.random->pushDeal(13, 38, 45);
+    table->CmdNew->click();
+
+    EXPECT_EQ(table->PicCom[0]->accessibleName(), "King of Clubs");
+    EXPECT_EQ(table->PicPlay[0]->accessibleName(), "Queen of Hearts");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(table->PicPlay[1])->text(QAccessible::Name),
+              "Six of Spades");
+
+    table->New_Game->trigger();
+    EXPECT_EQ(table->PicPlay[0]->accessibleName(), "Face-down card");
 }
 
 TEST(TableWindows, StartWithTheTableAloneAndLeaveNothingBehind) {

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -43,7 +44,6 @@ protected:
 
     // Deals a hand on a stake of 50 with the given cards.
     void deal(int upCard, int playerFirst, int playerSecond) {
-        table->lblBet50->setEnabled(true);
         table->lblBet50_Click();
         table.random->pushDeal(upCard, playerFirst, playerSecond);
         table->CmdNew->click();
@@ -173,15 +173,21 @@ TEST_F(MenuCommands, ExitClosesTheTableButLeavesTheHelpWindowOpen) {
 TEST_F(MenuCommands, ExitClosesTheInsuranceOfferWhileItIsOnScreen) {
     table->show();
     QString offered;
-    whenModalOpens([this, &offered](QWidget *modal) {
+    bool openAfterExit = false;
+    whenModalOpens([this, &offered, &openAfterExit](QWidget *modal) {
         offered = modal->objectName();
         table->Exit->trigger();
+        openAfterExit = modal->isVisible();
+        // Left open, the offer would hold the deal forever.
+        if (auto *dialog = qobject_cast<QDialog *>(modal); dialog && openAfterExit)
+            dialog->done(QDialog::Rejected);
     });
 
     deal(ace, ten, six);
     unloadClosedWindows();
 
     EXPECT_EQ(offered, "BJInsur");
+    EXPECT_FALSE(openAfterExit);
     EXPECT_EQ(table->insurance().window(), nullptr);
     EXPECT_FALSE(table->isVisible());
     EXPECT_EQ(table->insurance().InsYes, 0);
