@@ -100,8 +100,8 @@ finish "$work/boom.wav" Explode.wav
 # haha: a spoken laugh, each "ha" at its own pitch and loudness, falling away.
 laugh=()
 i=0
-for spec in "72 180" "82 170" "66 160" "74 150" "58 130" "50 110"; do
-    read -r pitch amp <<<"$spec"
+for voice in "72 180" "82 170" "66 160" "74 150" "58 130" "50 110"; do
+    read -r pitch amp <<<"$voice"
     espeak-ng -v en-us+m7 -s 260 -p "$pitch" -a "$amp" -w "$work/ha_raw$i.wav" "hah"
     sx "$work/ha_raw$i.wav" "${fmt[@]}" "$work/ha$i.wav" \
         silence 1 0.005 1% reverse silence 1 0.005 1% reverse pad 0 0.05

@@ -5,7 +5,9 @@
 #include "table/table_pictures.h"
 #include "table/table_window.h"
 #include "table/twips.h"
+#include "table/window_placement.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
@@ -28,6 +30,10 @@ BJInsurWindow::BJInsurWindow() : QDialog(nullptr) {
     QFont serif(QStringLiteral("Times New Roman"));
     serif.setStyleHint(QFont::Serif);
     serif.setPointSize(36);
+    // Serif faces wider than the one the dialog was drawn for would cut the question mark off.
+    while (serif.pointSize() > 12 &&
+           QFontMetrics(serif).horizontalAdvance(lblInsurance->text()) > lblInsurance->width())
+        serif.setPointSize(serif.pointSize() - 1);
     lblInsurance->setFont(serif);
     QPalette labelPalette = lblInsurance->palette();
     labelPalette.setColor(QPalette::WindowText, QColor(255, 128, 255));
@@ -41,6 +47,7 @@ BJInsurWindow::BJInsurWindow() : QDialog(nullptr) {
     CmdNo->setGeometry(rectFromTwips(2040, 840, 1335, 495));
     setTabOrder(CmdYes, CmdNo);
     CmdYes->setFocus();
+    centreOnScreen(this);
 }
 
 void BJInsurWindow::reject() {

@@ -2,6 +2,7 @@
 
 #include "table/table_pictures.h"
 #include "table/twips.h"
+#include "table/window_placement.h"
 
 #include <QFile>
 #include <QPlainTextEdit>
@@ -26,6 +27,7 @@ BJHelp::BJHelp() : QDialog(nullptr) {
     txtHelp->setPlainText(helpText());
     txtHelp->setAccessibleName(QStringLiteral("Rules of the game"));
     txtHelp->setFocus();
+    centreOnScreen(this);
 }
 
 QString BJHelp::helpText() {

@@ -7,6 +7,7 @@
 #include "table/help_window.h"
 #include "table/table_pictures.h"
 #include "table/twips.h"
+#include "table/window_placement.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -18,7 +19,6 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -95,8 +95,7 @@ BJMain::BJMain(PlatformBundle platformParts, QWidget *parent)
     buildControls();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
     connectHandlers();
     Form_Load();
 }
