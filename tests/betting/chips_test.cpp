@@ -3,6 +3,7 @@
 #include "table/table_window.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLocale>
@@ -142,4 +143,24 @@ TEST_F(ChipClicks, CountOnlyALeftClickThatPressesAndReleasesOnTheChip) {
     QTest::mouseRelease(chip, Qt::LeftButton, {}, QPoint(chip->width() + 5, chip->height() / 2));
     QTest::mouseClick(chip, Qt::RightButton);
     EXPECT_EQ(stakeAndBankroll(), Amounts("0", "500"));
+}
+
+TEST_F(ChipClicks, BetFromTheKeyboardAndFromAScreenReaderLikeAButton) {
+    table->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(table.window.get()));
+    table->lblBet10->setFocus();
+    QTest::keyClick(table->lblBet10, Qt::Key_Space);
+    EXPECT_EQ(stakeAndBankroll(), Amounts("10", "490"));
+
+    QAccessibleInterface *chip = QAccessible::queryAccessibleInterface(table->lblBet50);
+    ASSERT_NE(chip, nullptr);
+    EXPECT_EQ(chip->role(), QAccessible::Button);
+    EXPECT_EQ(chip->text(QAccessible::Name), "Bet 50");
+    chip->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(stakeAndBankroll(), Amounts("60", "440"));
+
+    table->lblBet50->setEnabled(false);
+    EXPECT_TRUE(chip->actionInterface()->actionNames().isEmpty());
+    chip->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(stakeAndBankroll(), Amounts("60", "440"));
 }
