@@ -283,11 +283,10 @@ void BJMain::Form_Load() {
 
 void BJMain::closeEvent(QCloseEvent *event) {
     // A dealer's play waiting in its pause sees this and gives the round up.
-    closed = true;
     abandonRound();
     QMainWindow::closeEvent(event);
 }
 
 bool BJMain::roundAbandoned(std::uint64_t epoch) const {
-    return closed || epoch != roundEpoch;
+    return epoch != roundEpoch;
 }

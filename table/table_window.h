@@ -149,6 +149,5 @@ private:
     QPointer<BJHelp> BJHelpWindow;
     // Counts restarts and closings: a dealer's play that sees it change gives its round up.
     std::uint64_t roundEpoch = 0;
-    bool closed = false;
     QPointer<QEventLoop> pauseLoop;
 };

@@ -2,6 +2,7 @@
 #include "round_driver.h"
 
 #include <QAction>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -122,18 +123,31 @@ TEST(DealerPause, CountsReadingsAfterMidnightOnTheDayThePauseBegan) {
     EXPECT_EQ(pauseStartSecond(3.5), 4);
 }
 
-TEST(DealerPlay, AWindowClosedDuringThePauseEndsTheRoundWithNothingMoreDrawnOrPaid) {
-    RoundDriver round;
-    round.stake(QStringLiteral("10"), QStringLiteral("490"));
-    round.deal(clubs(10), clubs(10), clubs(8));
-    round.table.clock->onSleep = [&] { round.table->close(); };
-    round.stand({hearts(7)});
-    EXPECT_FALSE(round.table->isVisible());
-    EXPECT_TRUE(round.table->PicCom[1]->isHidden());
-    EXPECT_TRUE(round.table.wave->played.isEmpty());
-    EXPECT_EQ(round.bet(), QStringLiteral("10"));
-    EXPECT_EQ(round.bankroll(), QStringLiteral("490"));
-    EXPECT_EQ(round.table.random->remaining(), 1u);
+TEST(DealerPlay, ClosingTheTableDuringThePauseEndsTheRoundWithNothingMoreDrawnOrPaid) {
+    for (const auto &closeTable :
+         {std::function<void(BJMain &)>([](BJMain &table) { table.close(); }),
+          std::function<void(BJMain &)>([](BJMain &table) { table.Exit_Click(); })}) {
+        RoundDriver round;
+        round.stake(QStringLiteral("10"), QStringLiteral("490"));
+        round.deal(clubs(10), clubs(10), clubs(8));
+        round.table.clock->onSleep = [&] { closeTable(*round.table.window); };
+        round.stand({hearts(7)});
+        EXPECT_FALSE(round.table->isVisible());
+        EXPECT_TRUE(round.table->PicCom[1]->isHidden());
+        EXPECT_TRUE(round.table.wave->played.isEmpty());
+        EXPECT_EQ(round.bet(), QStringLiteral("10"));
+        EXPECT_EQ(round.bankroll(), QStringLiteral("490"));
+        EXPECT_EQ(round.table.random->remaining(), 1u);
+
+        // Shown again, the table plays its next round to the end.
+        round.table.clock->onSleep = nullptr;
+        round.table->show();
+        round.table->New_Game_Click();
+        round.stake(QStringLiteral("10"), QStringLiteral("490"));
+        round.deal(clubs(10), clubs(10), clubs(8));
+        round.stand({hearts(7)});
+        EXPECT_EQ(round.bankroll(), QStringLiteral("510"));
+    }
 }
 
 TEST(DealerPlay, ARestartDuringThePauseLeavesTheFreshTableAsItIs) {
@@ -150,16 +164,4 @@ TEST(DealerPlay, ARestartDuringThePauseLeavesTheFreshTableAsItIs) {
     EXPECT_TRUE(round.table->CmdNew->isEnabled());
     EXPECT_TRUE(round.table.wave->played.isEmpty());
     EXPECT_FALSE(round.table->Flash->isVisible());
-}
-
-TEST(DealerPlay, ExitDuringThePauseEndsTheRoundAndClosesTheTable) {
-    RoundDriver round;
-    round.stake(QStringLiteral("10"), QStringLiteral("490"));
-    round.deal(clubs(10), clubs(10), clubs(8));
-    round.table.clock->onSleep = [&] { round.table->Exit_Click(); };
-    round.stand({hearts(7)});
-    EXPECT_FALSE(round.table->isVisible());
-    EXPECT_TRUE(round.table->PicCom[1]->isHidden());
-    EXPECT_TRUE(round.table.wave->played.isEmpty());
-    EXPECT_EQ(round.bet(), QStringLiteral("10"));
 }
