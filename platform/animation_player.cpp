@@ -14,6 +14,8 @@ namespace {
 // The clips carry a name their content does not match (GIFs called "*.swf"), so the format is taken
 // from the bytes, and anything that does not decode to a first frame counts as no clip at all.
 std::unique_ptr<QMovie> openClip(const QString &fileName) {
+    if (fileName.isEmpty())
+        return nullptr;
     auto file = std::make_unique<QFile>(fileName);
     if (!file->open(QIODevice::ReadOnly))
         return nullptr;
@@ -47,7 +49,7 @@ AnimationPlayer::~AnimationPlayer() = default;
 
 void AnimationPlayer::setMovie(const QString &builtPath) {
     clipPath = builtPath;
-    clip = openClip(mediaFileOnDisk(builtPath));
+    clip = openClip(locateMediaFile(builtPath));
     resumeWhenShown = false;
     if (clip) {
         clip->setParent(this);

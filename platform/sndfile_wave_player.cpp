@@ -58,6 +58,8 @@ std::vector<qint16> readAllAs16Bit(SNDFILE *file, int channels) {
 
 // The file is opened, read whole and closed here, so that nothing holds it while the sound plays.
 std::optional<Pcm> decodeWave(const QString &fileName) {
+    if (fileName.isEmpty())
+        return std::nullopt;
     SF_INFO info{};
     const SndfileHandle file(sf_open(QFile::encodeName(fileName).constData(), SFM_READ, &info));
     if (!file || info.channels < 1 || info.samplerate < 1 || info.frames < 1)
@@ -145,7 +147,7 @@ SndfileWavePlayer::~SndfileWavePlayer() {
 int SndfileWavePlayer::play(const QString &path) {
     // Like the system call this replaces, a new request silences the old sound even when it fails itself.
     stopCurrent();
-    const std::optional<Pcm> decoded = decodeWave(mediaFileOnDisk(path));
+    const std::optional<Pcm> decoded = decodeWave(locateMediaFile(path));
     if (!decoded) {
         QApplication::beep();
         return 0;
