@@ -1,6 +1,6 @@
 #!/bin/sh
-# Installs what is missing, builds, and starts the game.
+# Installs what building and playing need, builds the game without its tests, and starts it.
 set -eu
 cd "$(dirname "$0")/.."
-tools/build.sh
+tools/build.sh --for play
 exec build/corvane

@@ -3,7 +3,7 @@
 # sound tests play to a private PulseAudio null sink when no sound server is running.
 set -eu
 cd "$(dirname "$0")/.."
-tools/build.sh
+tools/build.sh --for test
 export QT_QPA_PLATFORM=offscreen
 export CORVANE_REQUIRE_AUDIO=1
 exec tools/with_sound_server.sh ctest --test-dir build --output-on-failure "$@"
