@@ -1,21 +1,43 @@
 #pragma once
 
-#include <QString>
+// The cues that mark what the player should notice: a wave sound, an animation clip, or both.
+enum class SoundCue { Whoosh, Insurance, Snore, Hung, Explode, Haha, Clap };
+enum class ClipCue { Idle, Loss, Draw, Win, Blackjack };
 
 // The media names, stored exactly as the program has always written them: the sounds with a forward
 // slash, the outcome clips with a backslash. They are appended to the program's directory unchanged.
-namespace Cue {
-inline const QString Whoosh = QStringLiteral("/whoosh.wav");
-inline const QString Insurance = QStringLiteral("/insurance.wav");
-inline const QString Snore = QStringLiteral("/snore.wav");
-inline const QString Hung = QStringLiteral("/hung-01.wav");
-inline const QString Explode = QStringLiteral("/Explode.wav");
-inline const QString Haha = QStringLiteral("/haha.wav");
-inline const QString Clap = QStringLiteral("/clap.wav");
+constexpr const char *mediaName(SoundCue cue) {
+    switch (cue) {
+    case SoundCue::Whoosh:
+        return "/whoosh.wav";
+    case SoundCue::Insurance:
+        return "/insurance.wav";
+    case SoundCue::Snore:
+        return "/snore.wav";
+    case SoundCue::Hung:
+        return "/hung-01.wav";
+    case SoundCue::Explode:
+        return "/Explode.wav";
+    case SoundCue::Haha:
+        return "/haha.wav";
+    case SoundCue::Clap:
+        return "/clap.wav";
+    }
+    return "";
+}
 
-inline const QString IdleClip = QStringLiteral("/a.swf");
-inline const QString LossClip = QStringLiteral("\\loss.swf");
-inline const QString DrawClip = QStringLiteral("\\draw.swf");
-inline const QString WinClip = QStringLiteral("\\win.swf");
-inline const QString BlackjackClip = QStringLiteral("\\bj.swf");
-} // namespace Cue
+constexpr const char *mediaName(ClipCue cue) {
+    switch (cue) {
+    case ClipCue::Idle:
+        return "/a.swf";
+    case ClipCue::Loss:
+        return "\\loss.swf";
+    case ClipCue::Draw:
+        return "\\draw.swf";
+    case ClipCue::Win:
+        return "\\win.swf";
+    case ClipCue::Blackjack:
+        return "\\bj.swf";
+    }
+    return "";
+}

@@ -9,9 +9,12 @@ HandCount countHand(const HandCards &cards) {
             std::any_of(cards.begin(), cards.end(), [](int value) { return value == 1; })};
 }
 
-int handTotal(const HandCards &cards) {
-    const HandCount count = countHand(cards);
+int totalOf(HandCount count) {
     if (count.holdsAce && count.hardTotal + 10 <= 21)
         return count.hardTotal + 10;
     return count.hardTotal;
+}
+
+int handTotal(const HandCards &cards) {
+    return totalOf(countHand(cards));
 }

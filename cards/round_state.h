@@ -16,12 +16,25 @@ struct HandCount {
 HandCount countHand(const HandCards &cards);
 
 // The hand's total: one ace counts 11 while that keeps the total at 21 or under, every other ace 1.
+int totalOf(HandCount count);
 int handTotal(const HandCards &cards);
 
-// Everything a round keeps besides the captions and the controls' states, all held by the table.
+// The two hands on the table.
+enum class Hand : std::uint8_t { Player, Dealer };
+
+// What a card box shows. The dealer's second box also lies face down beside an ace up card while the
+// insurance is offered, before the hole card is drawn.
+enum class BoxShows : std::uint8_t { Nothing, Back, Face };
+using HandBoxes = std::array<BoxShows, 7>;
+
+// Everything a round keeps besides its amounts and totals: the cards, what each box shows, the flags.
 struct RoundState {
     HandCards PlayCard{};
     HandCards ComCard{};
+    // Which positions are occupied is read from the boxes: the hit and the dealer's play take the
+    // lowest empty one. A fresh table shows three cards face down.
+    HandBoxes PicPlay{BoxShows::Back, BoxShows::Back};
+    HandBoxes PicCom{BoxShows::Back};
 
     std::int16_t BJAceTen = 0;  // 1: the player's first card an ace, the second worth ten
     std::int16_t BJTenAce = 0;  // 1: the first worth ten, the second an ace
@@ -31,6 +44,7 @@ struct RoundState {
     std::int16_t Outcome = 0;   // the settlement's comparison: 2 push, 3 dealer wins, 4 player wins
     std::int16_t WaitSecs = 1;  // the dealer's pause before each card, in whole seconds
     std::int32_t WaitStart = 0; // the clock second at which the current pause began
+    std::int16_t InsYes = 0;    // 1: insurance was bought for the hand; kept until the next answer
 
     static constexpr std::int16_t OutcomePush = 2;
     static constexpr std::int16_t OutcomeDealerWins = 3;

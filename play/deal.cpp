@@ -1,67 +1,84 @@
-#include "betting/alert.h"
-#include "play/insurance_dialog.h"
-#include "table/card_box.h"
-#include "table/chip_label.h"
-#include "table/table_pictures.h"
-#include "table/table_window.h"
+#include "betting/payouts.h"
+#include "play/round_model.h"
 
-#include <QLabel>
-#include <QPushButton>
-
-void BJMain::CmdNew_Click() {
-    if (captionNumber(lblBet) == 0) {
-        alert(betFirstText);
+void RoundModel::deal() {
+    if (!enabled.CmdNew)
+        return;
+    if (bet == 0) {
+        view.alert(Alert::BetFirst);
         return;
     }
-    deck.ResetDeck();
+    dealDeck.ResetDeck();
     round.PlayCard.fill(0);
     round.ComCard.fill(0);
-    cmdDouble->setEnabled(false);
-    CmdStand->setEnabled(true);
-    lblBet10->setEnabled(false);
-    lblBet5->setEnabled(false);
-    lblBet50->setEnabled(false);
-    for (int i = 2; i < 7; ++i)
-        PicPlay[i]->hide();
-    for (int i = 1; i < 7; ++i)
-        PicCom[i]->hide();
-    ResetClip();
+    for (int position = 2; position < 7; ++position)
+        showBox(Hand::Player, position, BoxShows::Nothing);
+    for (int position = 1; position < 7; ++position)
+        showBox(Hand::Dealer, position, BoxShows::Nothing);
+    view.resetClip();
 
     // The three hidden draws reseed the generator, so the cards dealt depend on the moment of the deal.
-    while (deck.DealDraws < 3) {
-        deck.DrawCard(*platform.random);
-        ++deck.CardsDrawn;
-        ++deck.DealDraws;
+    while (dealDeck.DealDraws < 3) {
+        dealDeck.DrawCard(random);
+        ++dealDeck.CardsDrawn;
+        ++dealDeck.DealDraws;
     }
 
-    dealCardInto(PicCom[0], round.ComCard[0]);
-    writeNumber(lblCom, round.ComCard[0]);
-    dealCardInto(PicPlay[0], round.PlayCard[0]);
-    dealCardInto(PicPlay[1], round.PlayCard[1]);
+    // The dealer gets the up card alone, totalled without the ace rule: an ace up card shows 1. The
+    // hole card is drawn only when the dealer turns it up.
+    dealCard(Hand::Dealer, 0);
+    dealerCount = round.ComCard[0];
+    view.showDealerTotal(dealerCount);
+    dealCard(Hand::Player, 0);
+    dealCard(Hand::Player, 1);
+    enterPhase(RoundPhase::PlayerTurn);
 
-    CmdNew->setEnabled(false);
-    CmdHit->setEnabled(true);
-    writeNumber(lblPlay, round.PlayCard[0] + round.PlayCard[1]);
-    // One ace counts 11; two aces show 12, so two cards never need the step back down.
-    round.DealNoAce = (round.PlayCard[0] == 1 || round.PlayCard[1] == 1) ? 0 : 1;
-    if (round.DealNoAce == 0)
-        writeNumber(lblPlay, captionNumber(lblPlay) + 10);
+    const HandCount count = countHand(round.PlayCard);
+    round.DealNoAce = count.holdsAce ? 0 : 1;
+    playerCount = totalOf(count);
+    view.showPlayerTotal(playerCount);
     round.BJAceTen = (round.PlayCard[0] == 1 && round.PlayCard[1] == 10) ? 1 : 0;
     round.BJTenAce = (round.PlayCard[0] == 10 && round.PlayCard[1] == 1) ? 1 : 0;
 
-    if (round.ComCard[0] == 1)
+    if (round.ComCard[0] == 1) {
+        const std::uint64_t epoch = roundEpoch;
         OfferInsurance();
-    if (round.BJTenAce == 1 || round.BJAceTen == 1)
+        if (givenUpSince(epoch))
+            return;
+    }
+    // A natural is paid even after bought insurance, which is then never resolved.
+    if (round.BJTenAce == 1 || round.BJAceTen == 1) {
         WinBlackjack();
-    if (captionNumber(lblPlay) == 11)
-        cmdDouble->setEnabled(true);
+        enterPhase(RoundPhase::Idle);
+    }
+    if (playerCount == 11) {
+        RoundControls offer = enabled;
+        offer.cmdDouble = true;
+        setControls(offer);
+    }
 }
 
-void BJMain::OfferInsurance() {
-    CmdHit->setEnabled(false);
-    CmdStand->setEnabled(false);
+void RoundModel::OfferInsurance() {
+    enterPhase(RoundPhase::InsuranceOffer);
     // The hole card lies face down beside the ace; it is drawn only when the dealer turns it up.
-    PicCom[1]->show();
-    PicCom[1]->setPicture(PicBack->picture());
-    BJInsurDialog->ShowModal();
+    showBox(Hand::Dealer, 1, BoxShows::Back);
+    const std::uint64_t epoch = roundEpoch;
+    const InsuranceAnswer answer = view.askInsurance();
+    if (!givenUpSince(epoch))
+        applyInsuranceAnswer(answer);
+    view.closeInsuranceOffer();
+}
+
+// Both answers hand the turn back to the player; closing the offer without an answer counts as No.
+void RoundModel::applyInsuranceAnswer(InsuranceAnswer answer) {
+    if (answer != InsuranceAnswer::Yes) {
+        round.InsYes = 0;
+    } else if (insuranceCost(bet) > money) {
+        view.alert(Alert::NotEnoughMoney);
+        round.InsYes = 0;
+    } else {
+        changeBankroll(money - insuranceCost(bet));
+        round.InsYes = 1;
+    }
+    enterPhase(RoundPhase::PlayerTurn);
 }

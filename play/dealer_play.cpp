@@ -1,51 +1,44 @@
-#include "betting/cues.h"
-#include "table/card_box.h"
-#include "table/table_window.h"
+#include "play/dealer_pause.h"
+#include "play/round_model.h"
 
-#include <QLabel>
-#include <QPushButton>
-
-void BJMain::CmdStand_Click() {
+void RoundModel::stand() {
+    if (!enabled.CmdStand)
+        return;
     DealerPlay();
 }
 
 namespace {
 
 // The dealer's box that a slot code names: codes 1 to 5 are boxes 7 down to 3, codes 6 and 7 the hole card.
-int boxForSlotCode(int slotCode) {
+int positionForSlotCode(int slotCode) {
     return slotCode <= 5 ? 7 - slotCode : 1;
 }
 
 } // namespace
 
-void BJMain::DealerPlay() {
-    const std::uint64_t epoch = roundEpoch;
-    cmdDouble->setEnabled(false);
-    CmdHit->setEnabled(false);
-    CmdNew->setEnabled(false);
-    CmdStand->setEnabled(false);
+void RoundModel::DealerPlay() {
+    DealerPause pause(clock, round, roundEpoch);
+    enterPhase(RoundPhase::DealerTurn);
 
     // Kept from pass to pass: with all seven boxes showing, the seventh card is drawn again.
     int slotCode = 1;
     // The dealer stands on every 17, soft or hard.
-    while (captionNumber(lblCom) < 17) {
-        // The hole card always comes first, then the lowest hidden box among 3 to 7.
+    while (dealerCount < 17) {
+        // The hole card always comes first, then the lowest empty box among 3 to 7.
         for (int code = 1; code <= 5; ++code) {
-            if (PicCom[7 - code]->isHidden())
+            if (round.PicCom[7 - code] == BoxShows::Nothing)
                 slotCode = code;
         }
-        if (PicCom[1]->picture().isSameAs(PicBack->picture()))
+        if (round.PicCom[1] == BoxShows::Back)
             slotCode = 6;
-        if (PicCom[1]->isHidden())
+        if (round.PicCom[1] == BoxShows::Nothing)
             slotCode = 7;
 
-        if (!PauseBeforeDealerCard(epoch))
+        if (!view.waitBeforeDealerCard(pause) || pause.roundGivenUp())
             return;
-        PlaySoundCue(Cue::Whoosh);
-        const int box = boxForSlotCode(slotCode);
-        PicCom[box]->show();
-        dealCardInto(PicCom[box], round.ComCard[box]);
-        writeHandTotal(round.ComCard, round.ComNoAce, lblCom);
+        view.playSound(SoundCue::Whoosh);
+        dealCard(Hand::Dealer, positionForSlotCode(slotCode));
+        recountDealer();
     }
     SettleRound();
 }

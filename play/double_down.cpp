@@ -1,27 +1,26 @@
-#include "betting/alert.h"
-#include "table/card_box.h"
-#include "table/table_window.h"
+#include "play/round_model.h"
 
-#include <QLabel>
-#include <QPushButton>
-
-void BJMain::cmdDouble_Click() {
+// The offer is withdrawn once the double has been tried, refused or played to its end.
+void RoundModel::doubleDown() {
+    if (!enabled.cmdDouble)
+        return;
     DoubleDown();
-    cmdDouble->setEnabled(false);
+    RoundControls withdrawn = enabled;
+    withdrawn.cmdDouble = false;
+    setControls(withdrawn);
 }
 
-void BJMain::DoubleDown() {
-    const double stake = captionNumber(lblBet);
-    const double bankroll = captionNumber(lblmoney);
-    if (stake > bankroll) {
-        alert(notEnoughMoneyText);
+void RoundModel::DoubleDown() {
+    if (bet > money) {
+        view.alert(Alert::NotEnoughMoney);
         return;
     }
-    writeNumber(lblmoney, bankroll - stake);
-    writeNumber(lblBet, stake * 2);
-    PicPlay[2]->show();
-    dealCardInto(PicPlay[2], round.PlayCard[2]);
+    changeBankroll(money - bet);
+    changeStake(bet * 2);
+    // The double is offered on two cards only: its card goes to the third box, without a sound.
+    dealCard(Hand::Player, 2);
     // From an opening 11 no ace can count 11 and no total can pass 21.
-    writeNumber(lblPlay, round.PlayCard[0] + round.PlayCard[1] + round.PlayCard[2]);
+    playerCount = handTotal(round.PlayCard);
+    view.showPlayerTotal(playerCount);
     DealerPlay();
 }

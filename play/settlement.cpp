@@ -1,23 +1,17 @@
-#include "play/insurance_dialog.h"
-#include "table/chip_label.h"
-#include "table/table_window.h"
+#include "play/round_model.h"
 
-#include <QLabel>
-
-void BJMain::SettleRound() {
+void RoundModel::SettleRound() {
     // Insurance is offered only under an ace, so the dealer's blackjack is looked for in that order alone.
-    if (round.ComCard[0] == 1 && round.ComCard[1] == 10 && BJInsurDialog->InsYes == 1)
+    if (round.ComCard[0] == 1 && round.ComCard[1] == 10 && round.InsYes == 1)
         PayInsurance();
 
-    const double player = captionNumber(lblPlay);
-    const double dealer = captionNumber(lblCom);
-    if (lblCom->text() == lblPlay->text())
+    if (dealerCount == playerCount)
         round.Outcome = RoundState::OutcomePush;
-    if (player < dealer)
+    if (playerCount < dealerCount)
         round.Outcome = RoundState::OutcomeDealerWins;
-    if (dealer > 21 && player < dealer)
+    if (dealerCount > 21 && playerCount < dealerCount)
         round.Outcome = RoundState::OutcomePlayerWins;
-    if (player > dealer)
+    if (playerCount > dealerCount)
         round.Outcome = RoundState::OutcomePlayerWins;
 
     switch (round.Outcome) {
@@ -31,6 +25,7 @@ void BJMain::SettleRound() {
         WinHand();
         break;
     }
-    lblBet->setText(QStringLiteral("0"));
-    enableChips();
+    // A push leaves the stake on the label and the chips locked; the round ends here for every outcome.
+    changeStake(0);
+    enterPhase(RoundPhase::Idle);
 }

@@ -1,54 +1,64 @@
-#include "betting/amounts.h"
-#include "round_driver.h"
+#include "support/scripted_round.h"
 
 #include <gtest/gtest.h>
 
 TEST(DoubleDown, TakesASecondStakeDrawsOneCardAndHandsOverToTheDealer) {
     struct Case {
         double bet, bankroll;
-        int drawn;
-        const char *total;
+        int drawn, total;
     };
     for (const Case &c :
-         {Case{10, 10, hearts(13), "21"}, Case{10, 490, hearts(1), "12"}, Case{5, 7.5, clubs(10), "21"}}) {
-        RoundDriver round;
-        round.stake(captionFromAmount(c.bet), captionFromAmount(c.bankroll));
+         {Case{10, 10, hearts(13), 21}, Case{10, 490, hearts(1), 12}, Case{5, 7.5, clubs(10), 21}}) {
+        ScriptedRound round;
+        round.stake(c.bet, c.bankroll);
         round.deal(clubs(10), clubs(5), diamonds(6));
         // Looks at the doubled hand in the dealer's first pause, before the settlement pays it.
-        round.table.clock->onSleep = [&] {
-            EXPECT_EQ(round.bankroll(), captionFromAmount(c.bankroll - c.bet));
-            EXPECT_EQ(round.bet(), captionFromAmount(2 * c.bet));
-            EXPECT_EQ(round.playerTotal(), QLatin1String(c.total));
-            EXPECT_FALSE(round.table->CmdHit->isEnabled());
-            EXPECT_FALSE(round.table->cmdDouble->isEnabled());
-            round.table.clock->onSleep = nullptr;
+        round.clock.onSleep = [&] {
+            EXPECT_EQ(round.model.bankroll(), c.bankroll - c.bet);
+            EXPECT_EQ(round.model.stake(), 2 * c.bet);
+            EXPECT_EQ(round.model.playerTotal(), c.total);
+            EXPECT_EQ(round.model.controls(), lockedControls);
+            round.expectViewShowsTheModel();
+            round.clock.onSleep = nullptr;
         };
-        round.table.random->pushCards({c.drawn, hearts(8)});
-        RoundDriver::click(round.table->cmdDouble);
-        EXPECT_EQ(round.table->PicPlay[2]->accessibleName(), CardDeck::cardName(c.drawn));
-        EXPECT_EQ(round.visiblePlayerCards(), 3);
-        EXPECT_EQ(round.table.clock->sleeps.size(), 1u) << "the dealer turned up the hole card";
-        EXPECT_FALSE(round.table->cmdDouble->isEnabled());
-        EXPECT_EQ(round.table.soundNames().first(), QStringLiteral("/whoosh.wav"))
+        round.doubleDown({c.drawn, hearts(8)});
+        EXPECT_EQ(round.view.player[2].cardNumber, c.drawn);
+        EXPECT_EQ(round.view.playerCardsShown(), 3);
+        EXPECT_EQ(round.view.pauses, 1) << "the dealer turned up the hole card";
+        ASSERT_FALSE(round.view.sounds().empty());
+        EXPECT_EQ(round.view.sounds().front(), "/whoosh.wav")
             << "the double's own card comes without a sound; the dealer's with one";
-        EXPECT_EQ(round.bet(), QStringLiteral("0"));
+        EXPECT_EQ(round.model.stake(), 0);
+        EXPECT_EQ(round.model.controls(), idleControls);
+        round.expectViewShowsTheModel();
     }
 }
 
 TEST(DoubleDown, IsRefusedWhenTheBankrollCannotCoverTheStakeAndTheHandGoesOn) {
-    RoundDriver round;
-    round.stake(QStringLiteral("50"), QStringLiteral("40"));
+    ScriptedRound round;
+    round.stake(50, 40);
     round.deal(clubs(10), clubs(5), diamonds(6));
-    QString title, text;
-    answerNextModal(QStringLiteral("OK"), &title, &text);
-    RoundDriver::click(round.table->cmdDouble);
-    EXPECT_EQ(title, QStringLiteral("Corvane Alert"));
-    EXPECT_EQ(text, QStringLiteral("You have not enough money!!"));
-    EXPECT_EQ(round.bankroll(), QStringLiteral("40"));
-    EXPECT_EQ(round.bet(), QStringLiteral("50"));
-    EXPECT_EQ(round.visiblePlayerCards(), 2);
-    EXPECT_FALSE(round.table->cmdDouble->isEnabled());
-    EXPECT_TRUE(round.table->CmdHit->isEnabled());
-    EXPECT_TRUE(round.table->CmdStand->isEnabled());
-    EXPECT_TRUE(round.table.clock->sleeps.empty());
+    round.doubleDown({hearts(2)});
+    EXPECT_EQ(round.view.alerts, std::vector{Alert::NotEnoughMoney});
+    EXPECT_EQ(round.model.bankroll(), 40);
+    EXPECT_EQ(round.model.stake(), 50);
+    EXPECT_EQ(round.view.playerCardsShown(), 2);
+    EXPECT_EQ(round.model.controls(), playerTurnControls) << "the offer is withdrawn, Hit and Stand stay";
+    EXPECT_EQ(round.view.pauses, 0);
+    EXPECT_EQ(round.random.remaining(), 1u);
+    round.expectViewShowsTheModel();
+}
+
+TEST(DoubleDown, ABankrollEqualToTheStakeIsEnough) {
+    ScriptedRound round;
+    round.stake(50, 50);
+    round.deal(clubs(10), clubs(5), diamonds(6));
+    round.clock.onSleep = [&] {
+        EXPECT_EQ(round.model.bankroll(), 0);
+        EXPECT_EQ(round.model.stake(), 100);
+        round.clock.onSleep = nullptr;
+    };
+    round.doubleDown({hearts(10), hearts(8)});
+    EXPECT_TRUE(round.view.alerts.empty());
+    EXPECT_EQ(round.model.bankroll(), 200) << "21 against 18 pays the doubled stake";
 }

@@ -1,3 +1,5 @@
+#include "support/modal.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -6,5 +8,6 @@ int main(int argc, char **argv) {
     // A test closes windows freely; that must not end the application that later tests still need.
     QApplication::setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);
+    closeStuckModalWindows();
     return RUN_ALL_TESTS();
 }

@@ -1,6 +1,11 @@
 #include "support/scripted_platform.h"
 
+#include "support/table_controls.h"
+#include "table/chip_label.h"
 #include "table/table_window.h"
+
+#include <QPushButton>
+#include <QTest>
 
 float ScriptedRandom::next() {
     ++draws;
@@ -54,6 +59,7 @@ ScriptedTable::ScriptedTable() {
     bundle.wave = std::move(recorder);
     bundle.programDirectory = scriptedProgramDirectory;
     window = std::make_unique<BJMain>(std::move(bundle));
+    ui = std::make_unique<TableControls>(*window);
 }
 
 ScriptedTable::~ScriptedTable() = default;
@@ -63,4 +69,29 @@ QStringList ScriptedTable::soundNames() const {
     for (const QString &path : wave->played)
         names << path.mid(scriptedProgramDirectory.size());
     return names;
+}
+
+void ScriptedTable::stake(double bet, double bankroll) {
+    window->model().setBankroll(bankroll + bet);
+    double left = bet;
+    for (ChipLabel *chip : {ui->lblBet50, ui->lblBet10, ui->lblBet5}) {
+        const int value = chip == ui->lblBet50 ? 50 : chip == ui->lblBet10 ? 10 : 5;
+        for (; left >= value; left -= value)
+            QTest::mouseClick(chip, Qt::LeftButton);
+    }
+}
+
+void ScriptedTable::deal(int upCard, int playerFirst, int playerSecond) {
+    random->pushDeal(upCard, playerFirst, playerSecond);
+    QTest::mouseClick(ui->CmdNew, Qt::LeftButton);
+}
+
+void ScriptedTable::hit(int card) {
+    random->pushCards({card});
+    QTest::mouseClick(ui->CmdHit, Qt::LeftButton);
+}
+
+void ScriptedTable::stand(std::initializer_list<int> dealerCards) {
+    random->pushCards(dealerCards);
+    QTest::mouseClick(ui->CmdStand, Qt::LeftButton);
 }

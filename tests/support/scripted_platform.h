@@ -8,8 +8,10 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <vector>
 
 class BJMain;
+struct TableControls;
 
 // Hands out the uniform numbers a test scripts; once the script runs out it gives 0.5.
 class ScriptedRandom final : public RandomSource {
@@ -21,12 +23,13 @@ public:
     // Scripts the shown-card draws that produce these card numbers.
     void pushCards(std::initializer_list<int> cardNumbers);
     // Scripts a whole deal: the three hidden draws of the availability table, then the dealer's up
-    // card and the player's two cards.
+    // card and the player's two cards. Every test deals through this.
     void pushDeal(int upCard, int playerFirst, int playerSecond);
     // The uniform number that the shown-card draw turns into this card number.
     static float uniformFor(int cardNumber);
 
     std::size_t remaining() const { return script.size(); }
+    void clearScript() { script.clear(); }
     int reseeds = 0;
     int draws = 0;
 
@@ -56,7 +59,7 @@ public:
     int result = 1;
 };
 
-// A table window on scripted parts; the parts stay reachable for the test.
+// A table window on scripted parts; the parts stay reachable for the test, the controls through `ui`.
 struct ScriptedTable {
     ScriptedTable();
     ~ScriptedTable();
@@ -65,10 +68,19 @@ struct ScriptedTable {
     FakeClock *clock = nullptr;
     RecordingWavePlayer *wave = nullptr;
     std::unique_ptr<BJMain> window;
+    // The window's controls, found by their object names (support/table_controls.h).
+    std::unique_ptr<TableControls> ui;
 
     BJMain *operator->() const { return window.get(); }
     // The names of the sounds played so far, without the program's directory.
     QStringList soundNames() const;
+
+    // The player's verbs through real clicks, with the cards scripted as in support/scripted_round.h.
+    // An insurance offer is answered by a ModalAnswers the test makes before the deal.
+    void stake(double bet, double bankroll);
+    void deal(int upCard, int playerFirst, int playerSecond);
+    void hit(int card);
+    void stand(std::initializer_list<int> dealerCards);
 };
 
 // The program directory the scripted table reports.

@@ -1,8 +1,0 @@
-#include "betting/alert.h"
-
-#include <QMessageBox>
-
-void showCorvaneAlert(QWidget *parent, const QString &text) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Corvane Alert"), text, QMessageBox::Ok, parent);
-    box.exec();
-}

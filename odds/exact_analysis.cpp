@@ -1,0 +1,155 @@
+#include "odds/exact_analysis.h"
+
+#include "betting/payouts.h"
+#include "odds/infinite_deck.h"
+
+#include <stdexcept>
+
+double standValue(int playerTotal, const DealerOutcomes &dealer) {
+    double value = dealer.bust();
+    for (int total = DealerOutcomes::lowestFinal; total <= DealerOutcomes::highestFinal; ++total) {
+        if (total < playerTotal)
+            value += dealer.ofTotal(total);
+        else if (total > playerTotal)
+            value -= dealer.ofTotal(total);
+    }
+    return value;
+}
+
+namespace {
+
+// Two cards holding an ace and a hard 11 are an ace and a ten-value card.
+bool isNatural(HandCount twoCards) {
+    return twoCards.holdsAce && twoCards.hardTotal == 11;
+}
+
+// The table's money rules for a first stake of 1, as net returns: every payout gives the stake back.
+constexpr double naturalReturn = blackjackPayout(1.0) - 1.0;
+constexpr double insuranceCostOfOne = insuranceCost(1.0);
+
+} // namespace
+
+ExactAnalysis::ExactAnalysis(InsurancePayout payout) : payout(payout) {
+    analyse(nullptr);
+}
+
+ExactAnalysis::ExactAnalysis(const Strategy &strategy, InsurancePayout payout) : payout(payout) {
+    analyse(&strategy);
+}
+
+std::size_t ExactAnalysis::indexOf(const PlayerSituation &situation) {
+    const int index =
+        (((situation.insured ? 1 : 0) * 11 + situation.upCard) * 8 + situation.cardCount) * hardTotals +
+        situation.hand.hardTotal;
+    return static_cast<std::size_t>(index * 2 + (situation.hand.holdsAce ? 1 : 0));
+}
+
+// The settlement pays a bought insurance when the ace up card has a ten-value card beside it. The hole
+// card is drawn after the player acts and is never redrawn, so that chance is the same 4 in 13 whatever the
+// player did; only whether the round reaches the settlement (no bust) and the stake then on the table
+// matter, and the payout adds to what the totals decide.
+double ExactAnalysis::settlementBonus(const PlayerSituation &situation, int stakes) const {
+    if (!situation.insured || situation.upCard != 1)
+        return 0;
+    const int paidOn = payout == InsurancePayout::StakeAtSettlement ? stakes : 1;
+    return insurancePayout(1.0) * cardProbability(10) * paidOn;
+}
+
+void ExactAnalysis::analyse(const Strategy *strategy) {
+    for (const bool insured : {false, true}) {
+        for (int upCard = lowestCardValue; upCard <= highestCardValue; ++upCard) {
+            // A hit leads to a hand of one more card, so the hands with more cards are valued first.
+            for (int cardCount = handBoxes; cardCount >= 2; --cardCount) {
+                for (int hardTotal = cardCount; hardTotal <= 21; ++hardTotal) {
+                    for (const bool holdsAce : {false, true})
+                        analyseSituation({{hardTotal, holdsAce}, cardCount, upCard, insured}, strategy);
+                }
+            }
+        }
+    }
+    for (int hardTotal = 2; hardTotal <= 20; ++hardTotal) {
+        for (const bool holdsAce : {false, true}) {
+            const HandCount twoCards{hardTotal, holdsAce};
+            insures[indexOfTwoCards(twoCards)] =
+                strategy ? strategy->takesInsurance(twoCards) : insuranceGain(twoCards) > 0;
+        }
+    }
+}
+
+void ExactAnalysis::analyseSituation(const PlayerSituation &situation, const Strategy *strategy) {
+    const DealerOutcomes &dealer = dealerOutcomesForUpCard(situation.upCard);
+    const std::size_t index = indexOf(situation);
+    const double stand = standValue(totalOf(situation.hand), dealer) + settlementBonus(situation, 1);
+    if (situation.cardCount == handBoxes) {
+        values[index] = stand;
+        actions[index] = PlayerAction::Stand;
+        return;
+    }
+
+    double hit = 0;
+    double doubled = 0;
+    for (int card = lowestCardValue; card <= highestCardValue; ++card) {
+        PlayerSituation next = situation;
+        next.hand = {situation.hand.hardTotal + card, situation.hand.holdsAce || card == 1};
+        ++next.cardCount;
+        hit += cardProbability(card) * (next.hand.hardTotal > 21 ? -1.0 : values[indexOf(next)]);
+        // The doubled card counts as a plain sum: an ace adds 1 to the 11.
+        doubled += cardProbability(card) *
+                   (2 * standValue(next.hand.hardTotal, dealer) + settlementBonus(situation, 2));
+    }
+
+    PlayerAction chosen = PlayerAction::Stand;
+    if (strategy) {
+        chosen = strategy->choose(situation);
+        if (chosen == PlayerAction::Double && !situation.doubleOffered())
+            throw std::logic_error("the strategy doubled where no double is offered");
+    } else {
+        double best = stand;
+        if (hit > best) {
+            best = hit;
+            chosen = PlayerAction::Hit;
+        }
+        if (situation.doubleOffered() && doubled > best)
+            chosen = PlayerAction::Double;
+    }
+    actions[index] = chosen;
+    values[index] = chosen == PlayerAction::Stand ? stand : chosen == PlayerAction::Hit ? hit : doubled;
+}
+
+PlayerAction ExactAnalysis::action(const PlayerSituation &situation) const {
+    return actions[indexOf(situation)];
+}
+
+double ExactAnalysis::value(const PlayerSituation &situation) const {
+    return values[indexOf(situation)];
+}
+
+double ExactAnalysis::insuranceGain(HandCount twoCards) const {
+    // A natural is paid at the deal; the settlement never comes and the cost is simply lost.
+    if (isNatural(twoCards))
+        return -insuranceCostOfOne;
+    const double insured = value({twoCards, 2, 1, true}) - insuranceCostOfOne;
+    return insured - value({twoCards, 2, 1, false});
+}
+
+double ExactAnalysis::expectedReturn() const {
+    double expected = 0;
+    for (int upCard = lowestCardValue; upCard <= highestCardValue; ++upCard) {
+        for (int first = lowestCardValue; first <= highestCardValue; ++first) {
+            for (int second = lowestCardValue; second <= highestCardValue; ++second) {
+                const HandCount twoCards{first + second, first == 1 || second == 1};
+                const bool insured = upCard == 1 && takesInsurance(twoCards);
+                double round = isNatural(twoCards) ? naturalReturn : value({twoCards, 2, upCard, insured});
+                if (insured)
+                    round -= insuranceCostOfOne;
+                expected +=
+                    cardProbability(upCard) * cardProbability(first) * cardProbability(second) * round;
+            }
+        }
+    }
+    return expected;
+}
+
+double expectedReturn(const Strategy &strategy, InsurancePayout payout) {
+    return ExactAnalysis(strategy, payout).expectedReturn();
+}

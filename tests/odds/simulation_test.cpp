@@ -1,0 +1,27 @@
+#include "odds/basic_strategy.h"
+#include "odds/headless_round.h"
+#include "odds/mimic_strategy.h"
+#include "platform/random_source.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+// The game's own rounds, played by each strategy, against what the exact analysis expects of it.
+TEST(Simulation, MeanReturnsMatchTheExactAnalysisWithinFourStandardErrors) {
+    constexpr std::uint64_t rounds = 200'000;
+    const BasicStrategy basic;
+    const MimicStrategy mimic;
+    struct Case {
+        const char *name;
+        const Strategy &strategy;
+        double exact;
+    };
+    for (const Case &c : {Case{"basic", basic, basic.analysis().expectedReturn()},
+                          Case{"mimic", mimic, expectedReturn(mimic)}}) {
+        SystemRandomSource random(20250101);
+        const RunningStats returns = simulate(*makeHeadlessRounds(c.strategy, random), rounds);
+        EXPECT_EQ(returns.count(), rounds);
+        EXPECT_GT(returns.standardError(), 0.001) << "a round's return spreads by about one stake";
+        EXPECT_NEAR(returns.mean(), c.exact, 4 * returns.standardError()) << c.name;
+    }
+}

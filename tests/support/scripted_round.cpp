@@ -1,0 +1,48 @@
+#include "support/scripted_round.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+void ScriptedRound::stake(double bet, double bankroll) {
+    if (std::fmod(bet, 5) != 0)
+        ADD_FAILURE() << "no chips make a stake of " << bet;
+    model.setBankroll(bankroll + bet);
+    double left = bet;
+    for (const int chip : {50, 10, 5}) {
+        for (; left >= chip; left -= chip)
+            model.placeChip(chip);
+    }
+}
+
+void ScriptedRound::deal(int upCard, int playerFirst, int playerSecond, InsuranceAnswer insurance) {
+    random.pushDeal(upCard, playerFirst, playerSecond);
+    view.insuranceAnswers = {insurance};
+    model.deal();
+}
+
+void ScriptedRound::hit(int card) {
+    random.pushCards({card});
+    model.hit();
+}
+
+void ScriptedRound::stand(std::initializer_list<int> dealerCards) {
+    random.pushCards(dealerCards);
+    model.stand();
+}
+
+void ScriptedRound::doubleDown(std::initializer_list<int> cards) {
+    random.pushCards(cards);
+    model.doubleDown();
+}
+
+void ScriptedRound::expectViewShowsTheModel() const {
+    EXPECT_EQ(view.bankroll, model.bankroll());
+    EXPECT_EQ(view.stake, model.stake());
+    EXPECT_EQ(view.playerTotal, model.playerTotal());
+    EXPECT_EQ(view.dealerTotal, model.dealerTotal());
+    EXPECT_TRUE(view.controls == model.controls());
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(view.player[i].shows, model.cards().PicPlay[i]) << "player box " << i + 1;
+        EXPECT_EQ(view.dealer[i].shows, model.cards().PicCom[i]) << "dealer box " << i + 1;
+    }
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "play/round_model.h"
+#include "support/cards.h"
+#include "support/recording_view.h"
+#include "support/scripted_platform.h"
+
+#include <initializer_list>
+#include <ostream>
+
+// The controls the player sees enabled in each phase of a round, and the double's offer.
+inline constexpr RoundControls idleControls{
+    .CmdNew = true, .CmdHit = false, .CmdStand = false, .cmdDouble = false, .chips = true};
+inline constexpr RoundControls playerTurnControls{
+    .CmdNew = false, .CmdHit = true, .CmdStand = true, .cmdDouble = false, .chips = false};
+inline constexpr RoundControls doubleOfferedControls{
+    .CmdNew = false, .CmdHit = true, .CmdStand = true, .cmdDouble = true, .chips = false};
+inline constexpr RoundControls lockedControls{
+    .CmdNew = false, .CmdHit = false, .CmdStand = false, .cmdDouble = false, .chips = false};
+
+inline void PrintTo(const RoundControls &c, std::ostream *out) {
+    *out << "{New " << c.CmdNew << ", Hit " << c.CmdHit << ", Stand " << c.CmdStand << ", Double "
+         << c.cmdDouble << ", chips " << c.chips << "}";
+}
+
+// A round model on scripted cards and a scripted clock, with a view that records what it is told.
+// The verbs play a round the way the player would; each scripts the cards it draws.
+struct ScriptedRound {
+    ScriptedRound() { model.load(); }
+
+    // Puts a stake (a multiple of 5) on the table with the chips, leaving `bankroll` behind.
+    void stake(double bet, double bankroll);
+    // Deals the dealer's up card and the player's two cards; an ace up card is answered with `insurance`.
+    void deal(int upCard, int playerFirst, int playerSecond, InsuranceAnswer insurance = InsuranceAnswer::No);
+    void hit(int card);
+    // Stands, with the dealer's next cards scripted (the hole card first).
+    void stand(std::initializer_list<int> dealerCards);
+    // Doubles down on the first card given; the dealer draws the others.
+    void doubleDown(std::initializer_list<int> cards);
+
+    // Fails the test where the view shows other amounts, totals or controls than the model holds.
+    void expectViewShowsTheModel() const;
+
+    ScriptedRandom random;
+    FakeClock clock;
+    RecordingView view;
+    RoundModel model{view, random, clock};
+};
