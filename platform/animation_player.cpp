@@ -1,6 +1,8 @@
 #include "platform/animation_player.h"
 
+#include "platform/clip_limits.h"
 #include "platform/media_file.h"
+#include "platform/media_handle.h"
 
 #include <QContextMenuEvent>
 #include <QFile>
@@ -8,23 +10,28 @@
 #include <QMenu>
 #include <QMovie>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 
 // The clips carry a name their content does not match (GIFs called "*.swf"), so the format is taken
-// from the bytes, and anything that does not decode to a first frame counts as no clip at all.
+// from the bytes, and anything that does not decode to a first frame counts as no clip at all. So does a
+// clip whose canvas or length would take more than the player should spend on it.
 std::unique_ptr<QMovie> openClip(const QString &fileName) {
-    if (fileName.isEmpty())
+    MediaHandle handle = openMediaFile(fileName);
+    if (!handle)
         return nullptr;
-    auto file = std::make_unique<QFile>(fileName);
-    if (!file->open(QIODevice::ReadOnly))
+    auto file = std::make_unique<QFile>();
+    if (!file->open(handle.fd(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return nullptr;
+    handle.release();
     const QByteArray format = QImageReader::imageFormat(file.get());
-    if (format.isEmpty())
+    if (format.isEmpty() || !clipFitsLimits(*file, format))
         return nullptr;
     auto movie = std::make_unique<QMovie>(file.get(), format);
     file.release()->setParent(movie.get());
-    movie->setCacheMode(QMovie::CacheAll);
+    // Frames are decoded as they are shown: a long clip would otherwise keep every frame it has shown.
+    movie->setCacheMode(QMovie::CacheNone);
     // A GIF cut short after its header still "jumps" to a first frame, but an empty one.
     if (!movie->isValid() || !movie->jumpToFrame(0) || movie->currentPixmap().isNull())
         return nullptr;
@@ -38,6 +45,26 @@ QRect showAllRect(const QSize &frame, const QRect &area) {
                  area.y() + (area.height() - fitted.height()) / 2, fitted.width(), fitted.height());
 }
 
+// "\win.swf" -> "\win@2x.swf": the clip drawn at twice the size, for screens of more than one device
+// pixel per pixel. Either separator may end the folder part of a built path.
+QString doubleSizeName(const QString &builtPath) {
+    const qsizetype nameStart =
+        std::max(builtPath.lastIndexOf(QLatin1Char('/')), builtPath.lastIndexOf(QLatin1Char('\\'))) + 1;
+    const qsizetype dot = builtPath.lastIndexOf(QLatin1Char('.'));
+    const qsizetype suffixAt = dot > nameStart ? dot : builtPath.size();
+    return QString(builtPath).insert(suffixAt, QLatin1String("@2x"));
+}
+
+// On a sharper screen the double-size clip is shown when there is one that plays; else the clip itself,
+// enlarged.
+std::unique_ptr<QMovie> openClipFor(const QString &builtPath, qreal devicePixelRatio) {
+    if (devicePixelRatio > 1.0) {
+        if (auto sharp = openClip(locateMediaFile(doubleSizeName(builtPath))))
+            return sharp;
+    }
+    return openClip(locateMediaFile(builtPath));
+}
+
 } // namespace
 
 AnimationPlayer::AnimationPlayer(QWidget *parent) : QWidget(parent) {
@@ -49,7 +76,7 @@ AnimationPlayer::~AnimationPlayer() = default;
 
 void AnimationPlayer::setMovie(const QString &builtPath) {
     clipPath = builtPath;
-    clip = openClip(locateMediaFile(builtPath));
+    clip = openClipFor(builtPath, devicePixelRatioF());
     resumeWhenShown = false;
     if (clip) {
         clip->setParent(this);

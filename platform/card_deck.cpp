@@ -547,15 +547,24 @@ qreal applicationRatio() {
     return app ? app->devicePixelRatio() : 1.0;
 }
 
+// The words a screen reader speaks for a card, translated in the "CardDeck" context.
 QString rankWord(int rank) {
-    static const std::array<const char *, 13> words{"Ace",   "Two",  "Three", "Four", "Five",  "Six", "Seven",
-                                                    "Eight", "Nine", "Ten",   "Jack", "Queen", "King"};
-    return QString::fromLatin1(words[static_cast<std::size_t>(rank - 1)]);
+    static const std::array<const char *, 13> words{
+        QT_TRANSLATE_NOOP("CardDeck", "Ace"),   QT_TRANSLATE_NOOP("CardDeck", "Two"),
+        QT_TRANSLATE_NOOP("CardDeck", "Three"), QT_TRANSLATE_NOOP("CardDeck", "Four"),
+        QT_TRANSLATE_NOOP("CardDeck", "Five"),  QT_TRANSLATE_NOOP("CardDeck", "Six"),
+        QT_TRANSLATE_NOOP("CardDeck", "Seven"), QT_TRANSLATE_NOOP("CardDeck", "Eight"),
+        QT_TRANSLATE_NOOP("CardDeck", "Nine"),  QT_TRANSLATE_NOOP("CardDeck", "Ten"),
+        QT_TRANSLATE_NOOP("CardDeck", "Jack"),  QT_TRANSLATE_NOOP("CardDeck", "Queen"),
+        QT_TRANSLATE_NOOP("CardDeck", "King")};
+    return QCoreApplication::translate("CardDeck", words[static_cast<std::size_t>(rank - 1)]);
 }
 
 QString suitWord(Suit suit) {
-    static const std::array<const char *, 4> words{"Clubs", "Diamonds", "Hearts", "Spades"};
-    return QString::fromLatin1(words[static_cast<std::size_t>(suit)]);
+    static const std::array<const char *, 4> words{
+        QT_TRANSLATE_NOOP("CardDeck", "Clubs"), QT_TRANSLATE_NOOP("CardDeck", "Diamonds"),
+        QT_TRANSLATE_NOOP("CardDeck", "Hearts"), QT_TRANSLATE_NOOP("CardDeck", "Spades")};
+    return QCoreApplication::translate("CardDeck", words[static_cast<std::size_t>(suit)]);
 }
 
 } // namespace
@@ -566,9 +575,11 @@ CardPicture CardDeck::picture() const {
 
 QString CardDeck::cardName(qint32 number) {
     if (!isCardNumber(number)) {
-        return QStringLiteral("Blank card");
+        return QCoreApplication::translate("CardDeck", "Blank card");
     }
-    return QStringLiteral("%1 of %2").arg(rankWord(rankOf(number)), suitWord(suitOf(number)));
+    //: A card's name: %1 is its rank ("Queen"), %2 its suit ("Hearts").
+    return QCoreApplication::translate("CardDeck", "%1 of %2")
+        .arg(rankWord(rankOf(number)), suitWord(suitOf(number)));
 }
 
 CardPicture CardDeck::renderFace(qint32 number, qreal devicePixelRatio) {

@@ -17,10 +17,14 @@ public:
 class SystemRandomSource final : public RandomSource {
 public:
     SystemRandomSource();
+    // One fixed sequence for a repeatable run: reseed() then keeps that sequence going. The deal reseeds
+    // from the clock at every round, which would otherwise make the cards depend on the moment of play.
+    explicit SystemRandomSource(std::uint64_t seed);
 
     float next() override;
     void reseed() override;
 
 private:
     std::mt19937 generator;
+    bool fixedSequence = false;
 };
