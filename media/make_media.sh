@@ -4,7 +4,10 @@
 #     synthesised with sox, the spoken parts with espeak-ng;
 #   a.swf loss.swf draw.swf win.swf bj.swf
 #     225 x 49 looping animated GIFs drawn frame by frame with ImageMagick
-#     (the clip player goes by the content, not by the name).
+#     (the clip player goes by the content, not by the name);
+#   a@2x.swf loss@2x.swf draw@2x.swf win@2x.swf bj@2x.swf
+#     the same clips drawn at 450 x 98, which the player shows instead on
+#     screens of two device pixels per pixel.
 # Rerunnable from any directory; sox runs in repeatable mode and the random
 # choices use a fixed seed, so each run gives the same files.
 set -euo pipefail
@@ -132,7 +135,11 @@ finish "$work/clap.wav" clap.wav
 # ---------------------------------------------------------------------------
 # Clips: 225 x 49 animated GIFs on the strip's green, looping forever. Each
 # frame is drawn by an awk program that writes ImageMagick drawing primitives
-# (MVG) for frame f of n; the helpers below are shared by all of them.
+# (MVG) for frame f of n; the helpers below are shared by all of them. Every
+# clip is drawn a second time at twice the size, scaled before it is
+# rasterised, so its "@2x" twin has real detail rather than enlarged pixels.
+# ImageMagick puts whole coordinates at pixel centres, so the centre of clip
+# pixel p lands between device pixels kp and kp+k-1: k*p + (k-1)/2.
 # ---------------------------------------------------------------------------
 green='#009A34'
 sans=Nimbus-Sans-Bold
@@ -193,16 +200,20 @@ function say(x, y, s, fill, edge, w) {   # outlined text: the outline first, the
 '
 
 clip() { # name frames delay(1/100 s) awk-program [awk -v assignments...]
-    local name=$1 frames=$2 delay=$3 prog=$4 f
+    local name=$1 frames=$2 delay=$3 prog=$4 f k offset mvg file
     shift 4
-    mkdir -p "$work/$name"
-    for ((f = 0; f < frames; f++)); do
-        convert -size 225x49 xc:"$green" \
-            -draw "$(awk -v f="$f" -v n="$frames" "$@" "$mvg_lib$prog")" \
-            "$work/$name/$(printf %03d "$f").png"
+    for k in 1 2; do
+        file=$name$([[ $k == 1 ]] || echo "@${k}x")
+        offset=$(awk -v k="$k" 'BEGIN { print (k - 1) / 2 }')
+        mkdir -p "$work/$file"
+        for ((f = 0; f < frames; f++)); do
+            mvg="$(awk -v f="$f" -v n="$frames" "$@" "$mvg_lib$prog")"
+            convert -size $((225 * k))x$((49 * k)) xc:"$green" -draw "affine $k,0,0,$k,$offset,$offset
+$mvg" "$work/$file/$(printf %03d "$f").png"
+        done
+        # Flat art needs no dithering, which would only add speckles and bytes.
+        convert -delay "$delay" -loop 0 "$work/$file"/*.png +dither -layers Optimize gif:"$out/$file.swf"
     done
-    # Flat art needs no dithering, which would only add speckles and bytes.
-    convert -delay "$delay" -loop 0 "$work/$name"/*.png +dither -layers Optimize gif:"$out/$name.swf"
 }
 
 # a: the idle clip. "Place your bets" in cream script breathing gently on the

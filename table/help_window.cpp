@@ -1,5 +1,6 @@
 #include "table/help_window.h"
 
+#include "corvane_version.h"
 #include "table/table_pictures.h"
 #include "table/twips.h"
 #include "table/window_placement.h"
@@ -9,7 +10,7 @@
 
 BJHelp::BJHelp() : QDialog(nullptr) {
     setObjectName(QStringLiteral("BJHelp"));
-    setWindowTitle(QStringLiteral("Help"));
+    setWindowTitle(tr("Help"));
     setWindowIcon(corvaneIcon());
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -25,15 +26,23 @@ BJHelp::BJHelp() : QDialog(nullptr) {
     txtHelp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtHelp->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtHelp->setPlainText(helpText());
-    txtHelp->setAccessibleName(QStringLiteral("Rules of the game"));
+    txtHelp->setAccessibleName(tr("Rules of the game"));
     txtHelp->setFocus();
     centreOnScreen(this);
 }
 
 QString BJHelp::helpText() {
     ensureTableResources();
-    QFile file(QStringLiteral(":/help/help_text.txt"));
+    // The rules are too long for one message to translate; each language has its own text beside its
+    // translation, named by the language the translation says it is.
+    //: The code of this translation's language, as in help_text_<code>.txt: "de", "fr".
+    const QString language = tr("en");
+    QFile file(QStringLiteral(":/help/help_text_%1.txt").arg(language));
+    if (language == QLatin1String("en") || !file.exists())
+        file.setFileName(QStringLiteral(":/help/help_text.txt"));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return {};
-    return QString::fromUtf8(file.readAll()).trimmed();
+    // The version closes the rules, so a player reporting a problem can say which release they have.
+    return QString::fromUtf8(file.readAll()).trimmed() + QStringLiteral("\n\nCorvane ") +
+           QString::fromLatin1(corvaneVersion);
 }

@@ -13,6 +13,6 @@ public:
 
     QPlainTextEdit *txtHelp = nullptr;
 
-    // The rules as the window shows them.
+    // The rules as the window shows them, closed by a line naming the program and its version.
     static QString helpText();
 };

@@ -1,6 +1,9 @@
 #include "table/table_pictures.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <cmath>
+#include <map>
 
 // The resources are compiled into the game's static library, whose registration the linker would drop
 // unless something refers to it. Q_INIT_RESOURCE must be used outside any namespace.
@@ -14,21 +17,86 @@ void ensureTableResources() {
     Q_UNUSED(registered);
 }
 
-const QPixmap &backgroundPicture() {
+namespace {
+
+// A picture stored twice, for one and for two device pixels per logical pixel.
+struct PicturePair {
+    const char *normal;
+    const char *doubled;
+    QSize logicalSize;
+};
+
+const PicturePair background{":/pictures/background.jpg", ":/pictures/background@2x.jpg", {560, 410}};
+const PicturePair cardBack{":/pictures/card_back.png", ":/pictures/card_back@2x.png", {71, 96}};
+
+qreal usableRatio(qreal ratio) {
+    return std::isfinite(ratio) && ratio > 1.0 ? ratio : 1.0;
+}
+
+QPixmap loadForRatio(const PicturePair &pair, qreal ratio) {
     ensureTableResources();
-    static const QPixmap picture(QStringLiteral(":/pictures/background.jpg"));
-    return picture;
+    if (ratio == 1.0)
+        return QPixmap(QLatin1String(pair.normal));
+    QPixmap doubled(QLatin1String(pair.doubled));
+    doubled.setDevicePixelRatio(2.0);
+    if (ratio >= 2.0)
+        return doubled;
+    // Between one and two, a smooth reduction to the exact device size is sharper than the painter's own
+    // scaling, which picks the nearest pixel.
+    const QSize deviceSize(qRound(pair.logicalSize.width() * ratio),
+                           qRound(pair.logicalSize.height() * ratio));
+    QPixmap reduced = doubled.scaled(deviceSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    reduced.setDevicePixelRatio(ratio);
+    return reduced;
+}
+
+qreal applicationRatio() {
+    const auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
+    return app ? app->devicePixelRatio() : 1.0;
+}
+
+} // namespace
+
+const QPixmap &backgroundPicture(qreal devicePixelRatio) {
+    // Kept per ratio: the felt is repainted often, and a pixmap lives in a map node that never moves.
+    static std::map<qreal, QPixmap> byRatio;
+    const qreal ratio = usableRatio(devicePixelRatio);
+    auto found = byRatio.find(ratio);
+    if (found == byRatio.end())
+        found = byRatio.emplace(ratio, loadForRatio(background, ratio)).first;
+    return found->second;
+}
+
+const QPixmap &backgroundPicture() {
+    return backgroundPicture(applicationRatio());
+}
+
+const CardPicture &cardBackPicture(qreal devicePixelRatio) {
+    // One picture per ratio, so that every box showing the back shares it and can be recognised by it.
+    static std::map<qreal, CardPicture> byRatio;
+    const qreal ratio = usableRatio(devicePixelRatio);
+    auto found = byRatio.find(ratio);
+    if (found == byRatio.end()) {
+        found = byRatio
+                    .emplace(ratio, CardPicture{loadForRatio(cardBack, ratio),
+                                                QCoreApplication::translate("BJMain", "Face-down card")})
+                    .first;
+    }
+    return found->second;
 }
 
 const CardPicture &cardBackPicture() {
-    ensureTableResources();
-    static const CardPicture back{QPixmap(QStringLiteral(":/pictures/card_back.bmp")),
-                                  QCoreApplication::translate("BJMain", "Face-down card")};
-    return back;
+    return cardBackPicture(applicationRatio());
 }
 
 const QIcon &corvaneIcon() {
     ensureTableResources();
-    static const QIcon icon(QStringLiteral(":/pictures/corvane_icon.ico"));
+    static const QIcon icon = [] {
+        // Every size the desktop installs, each drawn for its size rather than scaled from another.
+        QIcon sizes;
+        for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+            sizes.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+        return sizes;
+    }();
     return icon;
 }

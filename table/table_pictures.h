@@ -10,6 +10,17 @@
 // Makes the pictures and the help text compiled into the library reachable under ":/".
 void ensureTableResources();
 
+// The felt, title and chip stacks, 560 x 410 in logical pixels at every ratio. A screen of more than one
+// device pixel per pixel gets the picture drawn at twice the size: as it is at a ratio of two, reduced
+// smoothly to the exact device size between one and two, and left for the painter to enlarge above.
+const QPixmap &backgroundPicture(qreal devicePixelRatio);
+// The face-down card, 71 x 96 in logical pixels, chosen for a ratio the same way. Like the faces it is
+// transparent in the few pixels its rounded corners cut away.
+const CardPicture &cardBackPicture(qreal devicePixelRatio);
+// Both at the application's device pixel ratio, the ratio the card faces are rendered for.
 const QPixmap &backgroundPicture();
 const CardPicture &cardBackPicture();
+
+// The program's icon in every size rendered from its drawing, the same pictures the desktop's launcher
+// shows.
 const QIcon &corvaneIcon();

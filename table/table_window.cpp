@@ -1,10 +1,15 @@
 #include "table/table_window.h"
 
+#include "betting/amounts.h"
+#include "betting/cues.h"
 #include "platform/animation_player.h"
-#include "play/insurance_dialog.h"
 #include "table/card_box.h"
 #include "table/chip_label.h"
+#include "table/fitted_text.h"
 #include "table/help_window.h"
+#include "table/insurance_dialog.h"
+#include "table/mnemonic_priority.h"
+#include "table/table_felt.h"
 #include "table/table_pictures.h"
 #include "table/twips.h"
 #include "table/window_placement.h"
@@ -17,24 +22,11 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 
 namespace {
 
 constexpr QSize clientSize{559, 410};
-
-// The felt: the background picture drawn unscaled from the top-left corner.
-class TableFelt : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent *) override {
-        QPainter painter(this);
-        painter.drawPixmap(0, 0, backgroundPicture());
-    }
-};
 
 const QColor pink{255, 128, 255};
 const QColor lightCyan{128, 255, 255};
@@ -54,13 +46,14 @@ QFont fixedFont(qreal points, bool italic) {
     return font;
 }
 
+// A caption longer in another language than in English is shown whole in a smaller size of its font.
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, QRect geometry,
                   const QFont &font) {
-    auto *label = new QLabel(caption, parent);
+    auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
-    label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFittedText(label, caption, font);
     return label;
 }
 
@@ -83,8 +76,10 @@ void describeNumber(QLabel *label, const QString &description) {
 } // namespace
 
 BJMain::BJMain(PlatformBundle platformParts, QWidget *parent)
-    : QMainWindow(parent), platform(std::move(platformParts)) {
+    : QMainWindow(parent), platform(std::move(platformParts)),
+      round(*this, *platform.random, *platform.clock) {
     setObjectName(QStringLiteral("BJMain"));
+    // The program's name, the same in every language.
     setWindowTitle(QStringLiteral("Nimbrel - Corvane"));
     setWindowIcon(corvaneIcon());
     // Fixed size, no maximise button: the table is laid out to the pixel.
@@ -98,6 +93,7 @@ BJMain::BJMain(PlatformBundle platformParts, QWidget *parent)
     centreOnScreen(this);
     connectHandlers();
     Form_Load();
+    CmdNew->setFocus();
 }
 
 BJMain::~BJMain() = default;
@@ -106,29 +102,33 @@ BJHelp *BJMain::helpWindow() const {
     return BJHelpWindow.data();
 }
 
+BJInsurWindow *BJMain::insuranceWindow() const {
+    return BJInsurDialog ? BJInsurDialog->window() : nullptr;
+}
+
 void BJMain::buildMenu() {
-    File = menuBar()->addMenu(QStringLiteral("&File "));
+    File = menuBar()->addMenu(tr("&File "));
     File->setObjectName(QStringLiteral("File"));
-    New_Game = File->addAction(QStringLiteral("Re-Start &New Game"));
+    New_Game = File->addAction(tr("Re-Start &New Game"));
     New_Game->setObjectName(QStringLiteral("New_Game"));
     New_Game->setShortcut(Qt::Key_F2);
     line = File->addSeparator();
     line->setObjectName(QStringLiteral("line"));
-    Exit = File->addAction(QStringLiteral("E&xit"));
+    Exit = File->addAction(tr("E&xit"));
     Exit->setObjectName(QStringLiteral("Exit"));
     Exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
 
-    Sound1 = menuBar()->addMenu(QStringLiteral("&Sound"));
+    Sound1 = menuBar()->addMenu(tr("&Sound"));
     Sound1->setObjectName(QStringLiteral("Sound1"));
-    Sound = Sound1->addAction(QStringLiteral("&On"));
+    Sound = Sound1->addAction(tr("&On"));
     Sound->setObjectName(QStringLiteral("Sound"));
     Sound->setShortcut(Qt::Key_F5);
     Sound->setCheckable(true);
     Sound->setChecked(true);
 
-    About = menuBar()->addMenu(QStringLiteral("&Other"));
+    About = menuBar()->addMenu(tr("&Other"));
     About->setObjectName(QStringLiteral("About"));
-    Help = About->addAction(QStringLiteral("&Help"));
+    Help = About->addAction(tr("&Help"));
     Help->setObjectName(QStringLiteral("Help"));
     Help->setShortcut(Qt::Key_F1);
 }
@@ -142,7 +142,7 @@ void BJMain::buildControls() {
     PicBack = new CardBox(felt);
     PicBack->setObjectName(QStringLiteral("PicBack"));
     PicBack->setGeometry(rectFromTwips(120, 2640, 1095, 1455));
-    PicBack->setPicture(cardBackPicture());
+    PicBack->setPicture(faceDownCard());
     PicBack->hide();
 
     // Each box lies over the one before it, so they are made left to right.
@@ -157,7 +157,7 @@ void BJMain::buildControls() {
             PicPlay[i]->hide();
     }
     for (CardBox *box : {PicCom[0], PicPlay[0], PicPlay[1]})
-        box->setPicture(cardBackPicture());
+        box->setPicture(faceDownCard());
 
     const auto makeButton = [felt](const char *name, const QString &caption, int left) {
         auto *button = new QPushButton(caption, felt);
@@ -165,60 +165,68 @@ void BJMain::buildControls() {
         button->setGeometry(rectFromTwips(left, 5280, 1095, 615));
         return button;
     };
-    CmdNew = makeButton("CmdNew", QStringLiteral("&New Game"), 3240);
-    CmdHit = makeButton("CmdHit", QStringLiteral("&Hit"), 4560);
-    CmdStand = makeButton("CmdStand", QStringLiteral("&Stand"), 5880);
-    cmdDouble = makeButton("cmdDouble", QStringLiteral("&Double"), 7200);
+    CmdNew = makeButton("CmdNew", tr("&New Game"), 3240);
+    CmdHit = makeButton("CmdHit", tr("&Hit"), 4560);
+    CmdStand = makeButton("CmdStand", tr("&Stand"), 5880);
+    cmdDouble = makeButton("cmdDouble", tr("&Double"), 7200);
     cmdDouble->setEnabled(false);
+    // Stand shares its letter with the Sound menu; while the player may stand, the letter stands.
+    new MnemonicPriority(CmdStand);
 
-    const auto makeChip = [felt](const char *name, const QString &spoken, QRect geometry) {
+    const auto makeChip = [felt](const char *name, int amount, QRect geometry) {
         auto *chip = new ChipLabel(felt);
         chip->setObjectName(QLatin1String(name));
         chip->setGeometry(geometry);
-        chip->setAccessibleName(spoken);
+        //: A chip as a screen reader names it; %1 is its amount.
+        chip->setAccessibleName(tr("Bet %1").arg(captionFromAmount(amount)));
         return chip;
     };
-    lblBet10 = makeChip("lblBet10", QStringLiteral("Bet 10"), rectFromTwips(90, 4800, 975, 1320));
-    lblBet5 = makeChip("lblBet5", QStringLiteral("Bet 5"), rectFromTwips(1060, 4920, 975, 1150));
-    lblBet50 = makeChip("lblBet50", QStringLiteral("Bet 50"), rectFromTwips(2040, 4920, 975, 1155));
+    lblBet10 = makeChip("lblBet10", 10, rectFromTwips(90, 4800, 975, 1320));
+    lblBet5 = makeChip("lblBet5", 5, rectFromTwips(1060, 4920, 975, 1150));
+    lblBet50 = makeChip("lblBet50", 50, rectFromTwips(2040, 4920, 975, 1155));
 
     const QColor titleBarText = Qt::white;
     const QColor windowColour = Qt::white;
     const QColor windowText = Qt::black;
     const QColor buttonText = Qt::black;
 
+    // Every amount and total is written by the one conversion, the starting ones too, so that a locale
+    // with digits of its own shows them all alike.
     lblCom =
-        makeLabel(felt, "lblCom", QStringLiteral("0"), rectFromTwips(1440, 1200, 615, 615), sansFont(18));
+        makeLabel(felt, "lblCom", captionFromAmount(0), rectFromTwips(1440, 1200, 615, 615), sansFont(18));
     setColours(lblCom, pink, QColor());
-    describeNumber(lblCom, QStringLiteral("Dealer total"));
+    describeNumber(lblCom, tr("Dealer total"));
     lblPlay =
-        makeLabel(felt, "lblPlay", QStringLiteral("0"), rectFromTwips(6240, 4320, 615, 615), sansFont(18));
+        makeLabel(felt, "lblPlay", captionFromAmount(0), rectFromTwips(6240, 4320, 615, 615), sansFont(18));
     setColours(lblPlay, pink, QColor());
-    describeNumber(lblPlay, QStringLiteral("Player total"));
+    describeNumber(lblPlay, tr("Player total"));
 
-    lblBettitle = makeLabel(felt, "lblBettitle", QStringLiteral("Bet"), rectFromTwips(120, 4320, 615, 375),
-                            fixedFont(13.5, true));
+    //: The title of the bet box: a short word, the box is narrow.
+    lblBettitle =
+        makeLabel(felt, "lblBettitle", tr("Bet"), rectFromTwips(120, 4320, 615, 375), fixedFont(13.5, true));
     setColours(lblBettitle, buttonText, lightCyan);
     Label4 = makeLabel(felt, "Label4", QStringLiteral("$"), rectFromTwips(960, 4320, 255, 375),
                        fixedFont(13.5, false));
     setColours(Label4, buttonText, Qt::white);
     Label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lblBet = makeLabel(felt, "lblBet", QStringLiteral("0"), rectFromTwips(1200, 4320, 855, 375),
-                       fixedFont(13.5, false));
+    betFont = fixedFont(13.5, false);
+    lblBet = makeLabel(felt, "lblBet", captionFromAmount(0), rectFromTwips(1200, 4320, 855, 375), betFont);
     setColours(lblBet, buttonText, titleBarText);
-    describeNumber(lblBet, QStringLiteral("Bet"));
+    //: What the bet box's number is, as a screen reader says it.
+    describeNumber(lblBet, tr("Bet"));
 
-    lblMoneytitle = makeLabel(felt, "lblMoneytitle", QStringLiteral("Your Money"),
-                              rectFromTwips(6480, 240, 1695, 375), fixedFont(13.5, true));
+    lblMoneytitle = makeLabel(felt, "lblMoneytitle", tr("Your Money"), rectFromTwips(6480, 240, 1695, 375),
+                              fixedFont(13.5, true));
     setColours(lblMoneytitle, buttonText, lightCyan);
     lblMoneytitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label2 = makeLabel(felt, "Label2", QStringLiteral("$"), rectFromTwips(6480, 720, 375, 615), sansFont(24));
     setColours(Label2, buttonText, Qt::white);
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    moneyFont = sansFont(24);
     lblmoney =
-        makeLabel(felt, "lblmoney", QStringLiteral("500"), rectFromTwips(6840, 720, 1335, 615), sansFont(24));
+        makeLabel(felt, "lblmoney", captionFromAmount(500), rectFromTwips(6840, 720, 1335, 615), moneyFont);
     setColours(lblmoney, windowText, windowColour);
-    describeNumber(lblmoney, QStringLiteral("Your money"));
+    describeNumber(lblmoney, tr("Your money"));
 
     // Two boxes of one-pixel lines: the money box, then the bet box.
     const QRect moneyBox(QPoint(pixelsFromTwips(6480), pixelsFromTwips(720)),
@@ -238,6 +246,7 @@ void BJMain::buildControls() {
             QPalette palette = frameLine->palette();
             palette.setColor(QPalette::Window, windowText);
             frameLine->setPalette(palette);
+            TableFelt::markDecorative(frameLine);
             Line[next++] = frameLine;
         }
     }
@@ -245,7 +254,11 @@ void BJMain::buildControls() {
     Flash = new AnimationPlayer(felt);
     Flash->setObjectName(QStringLiteral("Flash"));
     Flash->setGeometry(rectFromTwips(2520, 2640, 3375, 735));
-    Flash->setAccessibleName(QStringLiteral("Animation"));
+    tellNoOutcome();
+}
+
+CardPicture BJMain::faceDownCard() const {
+    return CardPicture{cardBackPicture().pixmap, tr("Face-down card")};
 }
 
 void BJMain::connectHandlers() {
@@ -268,25 +281,45 @@ void BJMain::connectHandlers() {
 
 void BJMain::Form_Load() {
     Sound->setChecked(true);
-    round.WaitSecs = 1;
-    deck.CardsDrawn = 0;
-    deck.ResetDeck();
-    CmdStand->setEnabled(false);
-    CmdHit->setEnabled(false);
-    for (int i = 1; i < 7; ++i)
-        PicCom[i]->hide();
-    // The last step belongs to the insurance dialog: it exists from now on, with no insurance bought.
+    // The last step belongs to the insurance dialog, which exists from now on.
     if (!BJInsurDialog)
-        BJInsurDialog = std::make_unique<BJInsur>(*this);
-    BJInsurDialog->InsYes = 0;
+        BJInsurDialog = std::make_unique<BJInsur>(*platform.wave,
+                                                  mediaPath(QLatin1String(mediaName(SoundCue::Insurance))));
+    round.load();
+}
+
+// Every click goes to the round model, which reports back what the table is to show.
+void BJMain::CmdNew_Click() {
+    round.deal();
+}
+
+void BJMain::CmdHit_Click() {
+    round.hit();
+}
+
+void BJMain::cmdDouble_Click() {
+    round.doubleDown();
+}
+
+void BJMain::CmdStand_Click() {
+    round.stand();
+}
+
+void BJMain::lblBet5_Click() {
+    round.placeChip(5);
+}
+
+void BJMain::lblBet10_Click() {
+    round.placeChip(10);
+}
+
+void BJMain::lblBet50_Click() {
+    round.placeChip(50);
 }
 
 void BJMain::closeEvent(QCloseEvent *event) {
     // A dealer's play waiting in its pause sees this and gives the round up.
-    abandonRound();
+    round.giveUp();
+    wakeDealerPause();
     QMainWindow::closeEvent(event);
-}
-
-bool BJMain::roundAbandoned(std::uint64_t epoch) const {
-    return epoch != roundEpoch;
 }

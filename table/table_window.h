@@ -1,10 +1,11 @@
 #pragma once
 
-#include "cards/deck.h"
-#include "cards/round_state.h"
 #include "platform/card_deck.h"
 #include "platform/platform_bundle.h"
+#include "play/round_model.h"
+#include "play/round_view.h"
 
+#include <QFont>
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
@@ -14,6 +15,7 @@
 class AnimationPlayer;
 class BJHelp;
 class BJInsur;
+class BJInsurWindow;
 class CardBox;
 class ChipLabel;
 class QAction;
@@ -23,14 +25,82 @@ class QLabel;
 class QMenu;
 class QPushButton;
 
-// The table window: every control of the game, the round's state and every handler. Handlers live in
-// the files of the subsystem that owns them (the hit in play/hit.cpp, the chips in betting/chips.cpp).
-class BJMain : public QMainWindow {
+// The table window, the round's view: it builds the controls, hands every click to the round model
+// and shows what the model reports. Tests reach the controls by their object names.
+class BJMain : public QMainWindow, public RoundView {
     Q_OBJECT
 
 public:
     explicit BJMain(PlatformBundle platform = PlatformBundle::system(), QWidget *parent = nullptr);
     ~BJMain() override;
+
+    // Handlers of the window's events.
+    void Form_Load();
+    void CmdNew_Click();
+    void CmdHit_Click();
+    void cmdDouble_Click();
+    void CmdStand_Click();
+    void lblBet5_Click();
+    void lblBet10_Click();
+    void lblBet50_Click();
+    void New_Game_Click();
+    void Exit_Click();
+    void Sound_Click();
+    void Help_Click();
+
+    // The round the table shows.
+    RoundModel &model() { return round; }
+    // The insurance offer's window while it is on screen, else null.
+    BJInsurWindow *insuranceWindow() const;
+    // The help window while it is open, else null.
+    BJHelp *helpWindow() const;
+    // The result of the last sound call; written only by the game.
+    std::int32_t soundResult() const { return SoundResult; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // What the round model reports, shown on the table.
+    void showCardBox(Hand hand, int position, BoxShows shows, int cardNumber) override;
+    void showBankroll(double amount) override;
+    void showStake(double amount) override;
+    void showPlayerTotal(int total) override;
+    void showDealerTotal(int total) override;
+    void enableControls(const RoundControls &enabled) override;
+    void playSound(SoundCue cue) override;
+    void showClip(ClipCue clip) override;
+    void resetClip() override;
+    void hideClip() override;
+    void tellOutcome(RoundOutcome outcome) override;
+    void alert(Alert alert) override;
+    InsuranceAnswer askInsurance() override;
+    void closeInsuranceOffer() override;
+    bool waitBeforeDealerCard(DealerPause &pause) override;
+
+    void buildControls();
+    void buildMenu();
+    void connectHandlers();
+
+    // What the clip area tells assistive technology: the outcome in words, or that there is none yet.
+    void tellNoOutcome();
+    // The stored card back, named in the language of the moment.
+    CardPicture faceDownCard() const;
+
+    // The cues as the program has always played them: a wave file only while Sound is checked, a clip
+    // in the animation player; both by the program's directory followed by the name as stored.
+    void PlaySoundCue(const QString &name);
+    void ShowClip(const QString &name);
+    void ResetClip();
+    QString mediaPath(const QString &name) const;
+
+    // Lets the window handle its events for about `milliseconds`; false when woken early because the
+    // round was given up or the application is quitting.
+    bool sleepHandlingEvents(int milliseconds);
+    // Wakes a dealer's play waiting in its pause, once its round has been given up.
+    void wakeDealerPause();
+
+    PlatformBundle platform;
 
     // Card boxes: the dealer's fan along the top, the player's across the middle, and the stored back.
     std::array<CardBox *, 7> PicCom{};
@@ -46,7 +116,6 @@ public:
     ChipLabel *lblBet10 = nullptr;
     ChipLabel *lblBet50 = nullptr;
 
-    // The totals, the stake and the bankroll live only as these captions.
     QLabel *lblCom = nullptr;
     QLabel *lblPlay = nullptr;
     QLabel *lblBet = nullptr;
@@ -69,85 +138,14 @@ public:
     QMenu *About = nullptr;
     QAction *Help = nullptr;
 
-    Deck deck;
-    RoundState round;
-    // The result of the last sound call; written only.
     std::int32_t SoundResult = 0;
-
+    RoundModel round;
     // The insurance dialog: the object lives as long as the table, its window only while shown.
-    BJInsur &insurance() { return *BJInsurDialog; }
-    // The help window while it is open, else null.
-    BJHelp *helpWindow() const;
-
-    // Handlers of the window's events.
-    void Form_Load();
-    void CmdNew_Click();
-    void CmdHit_Click();
-    void cmdDouble_Click();
-    void CmdStand_Click();
-    void lblBet5_Click();
-    void lblBet10_Click();
-    void lblBet50_Click();
-    void New_Game_Click();
-    void Exit_Click();
-    void Sound_Click();
-    void Help_Click();
-
-    // Round play.
-    void OfferInsurance();
-    void DoubleDown();
-    void DealerPlay();
-    void SettleRound();
-
-    // Outcomes.
-    void PayInsurance();
-    void PushHand();
-    void LoseHand();
-    void WinHand();
-    void WinBlackjack();
-
-    // Cues.
-    void PlaySoundCue(const QString &name);
-    void ShowClip(const QString &name);
-    void ResetClip();
-
-    // The program's directory followed by a media name, exactly as stored.
-    QString mediaPath(const QString &name) const;
-    WavePlayer &wavePlayer() { return *platform.wave; }
-
-    // Amounts and totals are read from and written to their captions.
-    static double captionNumber(const QLabel *label);
-    static void writeNumber(QLabel *label, double number);
-    // The modal "Corvane Alert" message box.
-    void alert(const QString &text);
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
-private:
-    void buildControls();
-    void buildMenu();
-    void connectHandlers();
-
-    // A chip click moves the chip's value from the bankroll to the stake if the bankroll covers it.
-    void placeChip(int value);
-    // Draws a shown card into a card variable, shows its face in the box and values it in place.
-    void dealCardInto(CardBox *box, int &cardVariable);
-    // The ace rule, worked through the total's caption: hard total, plus ten, minus ten on a bust.
-    void writeHandTotal(const HandCards &cards, std::int16_t &noAceFlag, QLabel *totalLabel);
-    // Waits until the clock reaches the rounded start second plus WaitSecs, handling events meanwhile.
-    // False when the round was given up during the wait: nothing more may be drawn, cued or settled.
-    bool PauseBeforeDealerCard(std::uint64_t epoch);
-    // Gives up the round in play (a restart, a closed window), waking a waiting dealer's play.
-    void abandonRound();
-    void enableChips();
-    // True when the round that began at `epoch` was given up by a restart or a closed window.
-    bool roundAbandoned(std::uint64_t epoch) const;
-
-    PlatformBundle platform;
     std::unique_ptr<BJInsur> BJInsurDialog;
     QPointer<BJHelp> BJHelpWindow;
-    // Counts restarts and closings: a dealer's play that sees it change gives its round up.
-    std::uint64_t roundEpoch = 0;
     QPointer<QEventLoop> pauseLoop;
+
+    // The amounts' own fonts; a long amount is shown in a smaller size of them.
+    QFont moneyFont;
+    QFont betFont;
 };

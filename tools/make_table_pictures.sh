@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Draws the table's pictures from scratch with ImageMagick:
-#   table/pictures/background.jpg    the felt, title and chip stacks (560 x 410)
-#   table/pictures/card_back.bmp     the face-down card (71 x 96, 24-bit)
-#   table/pictures/corvane_icon.ico  the window icon (32 x 32, 16 colours)
+# Draws the table's pictures from scratch with ImageMagick, each twice: once for ordinary screens and
+# once, as an "@2x" twin with twice the pixels each way, for screens of two device pixels per pixel:
+#   table/pictures/background.jpg  background@2x.jpg   the felt, title and chip stacks (560 x 410)
+#   table/pictures/card_back.png   card_back@2x.png    the face-down card (71 x 96), its rounded
+#                                                      corners transparent like the faces'
+# Both sizes come from one drawing in the table's own pixels, scaled before it is rasterised, so the
+# twin has real detail rather than enlarged pixels.
 # Rerunnable from any directory; the output is the same on every run.
 set -euo pipefail
 
@@ -24,68 +27,24 @@ for font in "$script_font" "$bold_font"; do
     grep -q "Font: $font\$" <<<"$fonts" || { echo "make_table_pictures: font $font is missing (apt-get install fonts-urw-base35)" >&2; exit 1; }
 done
 
+# Written PNGs carry no time stamps, so a rerun leaves them byte for byte the same.
+png_opts=(-strip -define "png:exclude-chunks=date,time")
+
+# A length in table pixels, in device pixels at scale $k (which the caller sets).
+px() { awk -v v="$1" -v k="$k" 'BEGIN { printf "%g", v * k }'; }
+
 # ---------------------------------------------------------------------------
-# Background
+# Background, at k device pixels per table pixel. Coordinates are the table's
+# own; each drawing starts with the affine that takes them to device pixels,
+# so strokes and text grow too. ImageMagick puts whole coordinates at pixel
+# centres, so the centre of table pixel p lands between device pixels kp and
+# kp+k-1: k*p + (k-1)/2.
 # ---------------------------------------------------------------------------
 W=560 H=410
 # The oval: centre and radii of the rim's outer edge and of the felt inside it.
 cx=280 cy=204
 rim_rx=272 rim_ry=200
 felt_rx=259 felt_ry=187
-
-# Orange surround: a warm vertical gradient with a faint suede grain.
-convert -size ${W}x${H} gradient:'#F59B3A'-'#D8690E' \
-    \( -size ${W}x${H} xc:gray50 -seed 11 -attenuate 0.35 +noise Gaussian -blur 0x0.6 \) \
-    -compose Overlay -composite "$work/surround.png"
-
-# The oval casts a soft shadow down and to the right onto the surround.
-convert "$work/surround.png" \
-    \( -size ${W}x${H} xc:none -fill 'rgba(0,0,0,0.55)' \
-       -draw "ellipse $((cx + 3)),$((cy + 5)) $rim_rx,$rim_ry 0,360" -blur 0x5 \) \
-    -compose Over -composite "$work/bg.png"
-
-# Dark-red padded rim: lit from above, with a thin highlight along its crest.
-convert -size ${W}x${H} gradient:'#9A1A1F'-'#4A0508' "$work/rim_fill.png"
-convert -size ${W}x${H} xc:black -fill white \
-    -draw "ellipse $cx,$cy $rim_rx,$rim_ry 0,360" "$work/rim_mask.png"
-convert "$work/bg.png" "$work/rim_fill.png" "$work/rim_mask.png" -compose Over -composite \
-    -fill none -stroke 'rgba(255,150,140,0.45)' -strokewidth 1.5 \
-    -draw "ellipse $cx,$((cy - 1)) $((rim_rx - 6)),$((rim_ry - 6)) 200,340" \
-    -stroke 'rgba(0,0,0,0.35)' -strokewidth 1 \
-    -draw "ellipse $cx,$cy $rim_rx,$rim_ry 0,360" \
-    "$work/bg.png"
-
-# Felt: casino green #009A34 across the middle (so the clip strip painted there
-# in the same green blends in), darkening gently towards the rim.
-convert -size ${W}x${H} xc:'#009A34' \
-    -fx "d=hypot((i-$cx)/$felt_rx,(j-$cy)/$felt_ry); d<0.55 ? u : u*(1-0.42*pow(min(1,(d-0.55)/0.45),2))" \
-    "$work/felt_fill.png"
-convert -size ${W}x${H} xc:black -fill white \
-    -draw "ellipse $cx,$cy $felt_rx,$felt_ry 0,360" "$work/felt_mask.png"
-# The felt sits slightly below the rim: a soft inner shadow along its edge,
-# stronger at the top where the rim overhangs it.
-convert "$work/felt_fill.png" \
-    \( -size ${W}x${H} xc:none -fill none -stroke 'rgba(0,0,0,0.55)' -strokewidth 7 \
-       -draw "ellipse $cx,$((cy - 2)) $felt_rx,$felt_ry 0,360" -blur 0x3 \) \
-    -compose Over -composite "$work/felt.png"
-convert "$work/bg.png" "$work/felt.png" "$work/felt_mask.png" -compose Over -composite \
-    -fill none -stroke 'rgba(255,215,120,0.55)' -strokewidth 1.2 \
-    -draw "ellipse $cx,$cy $((felt_rx - 11)),$((felt_ry - 11)) 0,360" \
-    "$work/bg.png"
-
-# Title in white script across the upper felt, between the dealer's cards
-# (which end at y=121) and the clip strip (which starts at y=176).
-convert -background none -fill white -font "$script_font" -pointsize 70 label:Corvane -trim +repage \
-    "$work/title.png"
-tw=$(identify -format %w "$work/title.png") th=$(identify -format %h "$work/title.png")
-title_x=$((cx - tw / 2)) title_y=123
-# A soft shadow a little below and to the right lifts the letters off the felt.
-convert "$work/bg.png" \
-    \( "$work/title.png" -fill black -colorize 100 -channel A -evaluate multiply 0.6 +channel \
-       -background none -gravity center -extent $((tw + 12))x$((th + 12)) -blur 0x1.5 \) \
-    -gravity northwest -geometry +$((title_x + 2 - 6))+$((title_y + 3 - 6)) -compose Over -composite \
-    "$work/title.png" -geometry +${title_x}+${title_y} -compose Over -composite \
-    "$work/bg.png"
 
 # Chip stacks. Each lies inside the clickable area the program puts over it:
 #   name  colour   side      value  area x,y,w,h   chips
@@ -94,21 +53,12 @@ red      #C8161D #8E0C12 #E23A3F 10  6 320 65 88  10
 magenta  #C0168E #850C62 #D9409F 5   71 328 65 77  8
 green    #138A3C #0A5C27 #27A652 50  136 328 65 77 8
 '
-# A soft shadow on the table under each stack.
-shadows=""
-while read -r _ _ _ _ _ ax ay aw ah _; do
-    [[ -n "$ax" ]] || continue
-    shadows+="ellipse $((ax + aw / 2 + 2)),$((ay + ah - 14)) 31,11 0,360 "
-done <<<"$chip_stacks"
-convert "$work/bg.png" \
-    \( -size ${W}x${H} xc:none -fill 'rgba(0,0,0,0.6)' -draw "$shadows" -blur 0x3 \) \
-    -compose Over -composite "$work/bg.png"
 
-# The chips themselves, written as MVG drawing primitives by awk: each chip is
-# a cylinder seen from a little above, its rounded side shaded and crossed by
-# white edge stripes; the top chip shows its face with edge spots, an inner
-# ring and the value.
-awk -v font="$bold_font" '
+# The chips, written as MVG drawing primitives by awk: each chip is a cylinder
+# seen from a little above, its rounded side shaded and crossed by white edge
+# stripes; the top chip shows its face with edge spots, an inner ring and the value.
+chip_mvg() {
+    awk -v font="$bold_font" '
 function hex(c,   s, i, v) {               # "#RRGGBB" -> r g b in array rgb
     s = "0123456789ABCDEF"; c = toupper(substr(c, 2))
     for (i = 0; i < 3; i++)
@@ -175,25 +125,109 @@ NF == 10 {
     printf "fill white\nstroke rgba(0,0,0,0.75)\nstroke-width 2\ntext %.2f,%.2f \"%s\"\n", x0, y0 + size * 0.36, value
     printf "stroke none\ntext %.2f,%.2f \"%s\"\n", x0, y0 + size * 0.36, value
 }
-' <<<"$chip_stacks" >"$work/chips.mvg"
-convert "$work/bg.png" -draw "$(cat "$work/chips.mvg")" "$work/bg.png"
+' <<<"$chip_stacks"
+}
 
-convert "$work/bg.png" -strip -sampling-factor 1x1 -quality 92 "$out/background.jpg"
+make_background() { # k output quality
+    local k=$1 output=$2 quality=$3
+    local w=$((W * k)) h=$((H * k))
+    local offset scale
+    offset=$(awk -v k="$k" 'BEGIN { print (k - 1) / 2 }')
+    scale="affine $k,0,0,$k,$offset,$offset"
+
+    # Orange surround: a warm vertical gradient with a faint suede grain. The
+    # grain is a texture of the table's pixels, the same at every size.
+    convert -size ${w}x${h} gradient:'#F59B3A'-'#D8690E' \
+        \( -size ${W}x${H} xc:gray50 -seed 11 -attenuate 0.35 +noise Gaussian -blur 0x0.6 \
+           -filter Triangle -resize ${w}x${h}\! \) \
+        -compose Overlay -composite "$work/surround.png"
+
+    # The oval casts a soft shadow down and to the right onto the surround.
+    convert "$work/surround.png" \
+        \( -size ${w}x${h} xc:none -fill 'rgba(0,0,0,0.55)' \
+           -draw "$scale ellipse $((cx + 3)),$((cy + 5)) $rim_rx,$rim_ry 0,360" -blur 0x"$(px 5)" \) \
+        -compose Over -composite "$work/bg.png"
+
+    # Dark-red padded rim: lit from above, with a thin highlight along its crest.
+    convert -size ${w}x${h} gradient:'#9A1A1F'-'#4A0508' "$work/rim_fill.png"
+    convert -size ${w}x${h} xc:black -fill white \
+        -draw "$scale ellipse $cx,$cy $rim_rx,$rim_ry 0,360" "$work/rim_mask.png"
+    convert "$work/bg.png" "$work/rim_fill.png" "$work/rim_mask.png" -compose Over -composite \
+        -fill none -stroke 'rgba(255,150,140,0.45)' -strokewidth 1.5 \
+        -draw "$scale ellipse $cx,$((cy - 1)) $((rim_rx - 6)),$((rim_ry - 6)) 200,340" \
+        -stroke 'rgba(0,0,0,0.35)' -strokewidth 1 \
+        -draw "$scale ellipse $cx,$cy $rim_rx,$rim_ry 0,360" \
+        "$work/bg.png"
+
+    # Felt: casino green #009A34 across the middle (so the clip strip painted there
+    # in the same green blends in), darkening gently towards the rim.
+    convert -size ${w}x${h} xc:'#009A34' \
+        -fx "d=hypot(((i+0.5)/$k-0.5-$cx)/$felt_rx,((j+0.5)/$k-0.5-$cy)/$felt_ry); d<0.55 ? u : u*(1-0.42*pow(min(1,(d-0.55)/0.45),2))" \
+        "$work/felt_fill.png"
+    convert -size ${w}x${h} xc:black -fill white \
+        -draw "$scale ellipse $cx,$cy $felt_rx,$felt_ry 0,360" "$work/felt_mask.png"
+    # The felt sits slightly below the rim: a soft inner shadow along its edge,
+    # stronger at the top where the rim overhangs it.
+    convert "$work/felt_fill.png" \
+        \( -size ${w}x${h} xc:none -fill none -stroke 'rgba(0,0,0,0.55)' -strokewidth 7 \
+           -draw "$scale ellipse $cx,$((cy - 2)) $felt_rx,$felt_ry 0,360" -blur 0x"$(px 3)" \) \
+        -compose Over -composite "$work/felt.png"
+    convert "$work/bg.png" "$work/felt.png" "$work/felt_mask.png" -compose Over -composite \
+        -fill none -stroke 'rgba(255,215,120,0.55)' -strokewidth 1.2 \
+        -draw "$scale ellipse $cx,$cy $((felt_rx - 11)),$((felt_ry - 11)) 0,360" \
+        "$work/bg.png"
+
+    # Title in white script across the upper felt, between the dealer's cards
+    # (which end at y=121) and the clip strip (which starts at y=176); its
+    # letters span x=181..378 and y=123..168.
+    convert -size ${w}x${h} xc:none -draw "$scale font $script_font font-size 70 text-anchor middle
+        fill white text 277,164 'Corvane'" "$work/title.png"
+    # A soft shadow a little below and to the right lifts the letters off the felt.
+    convert "$work/bg.png" \
+        \( "$work/title.png" -fill black -colorize 100 -channel A -evaluate multiply 0.6 +channel \
+           -blur 0x"$(px 1.5)" -roll +$((2 * k))+$((3 * k)) \) -compose Over -composite \
+        "$work/title.png" -compose Over -composite \
+        "$work/bg.png"
+
+    # A soft shadow on the table under each chip stack, then the chips.
+    local shadows="" ax ay aw ah
+    while read -r _ _ _ _ _ ax ay aw ah _; do
+        [[ -n "$ax" ]] || continue
+        shadows+="ellipse $((ax + aw / 2 + 2)),$((ay + ah - 14)) 31,11 0,360 "
+    done <<<"$chip_stacks"
+    convert "$work/bg.png" \
+        \( -size ${w}x${h} xc:none -fill 'rgba(0,0,0,0.6)' -draw "$scale $shadows" -blur 0x"$(px 3)" \) \
+        -compose Over -composite "$work/bg.png"
+    convert "$work/bg.png" -draw "$scale
+$(chip_mvg)" "$work/bg.png"
+
+    convert "$work/bg.png" -strip -sampling-factor 1x1 -quality "$quality" "$output"
+}
+
+# The larger picture is only seen on sharper screens, where JPEG's artefacts are half as big.
+make_background 1 "$out/background.jpg" 92
+make_background 2 "$out/background@2x.jpg" 88
 
 # ---------------------------------------------------------------------------
-# Card back: drawn four times too large and reduced, for clean edges.
+# Card back: drawn eight times too large in the card's own pixels, then
+# reduced to each size, for clean edges. The outline matches the faces: a
+# dark line just inside a rounded white card, the corners left transparent.
+# The outline is given by pixel edges, as the faces draw it: edge x of the card
+# is ImageMagick's coordinate s*x - 0.5 in the large drawing.
 # ---------------------------------------------------------------------------
-s=4
+s=8
 cw=$((71 * s)) ch=$((96 * s))
-convert -size ${cw}x${ch} xc:white \
-    -fill '#123083' -draw "roundrectangle $((4 * s)),$((4 * s)) $((cw - 4 * s - 1)),$((ch - 4 * s - 1)) $((4 * s)),$((4 * s))" \
+edges="affine $s,0,0,$s,-0.5,-0.5"
+convert -size ${cw}x${ch} xc:none \
+    -draw "$edges fill white stroke rgb(30,30,30) stroke-width 1 roundrectangle 0.5,0.5 70.5,95.5 3.5,3.5" \
+    -draw "$edges fill #123083 stroke none roundrectangle 4,4 67,92 4,4" \
     "$work/back_base.png"
 # A fine diamond lattice in a lighter blue, kept inside the blue panel.
 lattice=""
 for ((d = -ch; d < cw + ch; d += 8 * s)); do
     lattice+="line $d,0 $((d + ch)),$ch line $d,0 $((d - ch)),$ch "
 done
-convert -size ${cw}x${ch} xc:none -stroke 'rgba(120,160,245,0.6)' -strokewidth $((s - 1)) -draw "$lattice" \
+convert -size ${cw}x${ch} xc:none -stroke 'rgba(120,160,245,0.6)' -strokewidth $((s * 3 / 4)) -draw "$lattice" \
     "$work/lattice.png"
 convert -size ${cw}x${ch} xc:black -fill white \
     -draw "roundrectangle $((7 * s)),$((7 * s)) $((cw - 7 * s - 1)),$((ch - 7 * s - 1)) $((2 * s)),$((2 * s))" \
@@ -209,21 +243,10 @@ convert "$work/back_base.png" "$work/lattice_in.png" -compose Over -composite \
     -stroke none -fill '#050E30' -annotate +$((2 * s))+$((3 * s)) '?' \
     -fill '#8FC8FF' -annotate +0+$((1 * s)) '?' \
     "$work/back_big.png"
-convert "$work/back_big.png" -filter Triangle -resize 71x96\! -alpha off -strip \
-    -type TrueColor BMP3:"$out/card_back.bmp"
+for k in 1 2; do
+    suffix=$([[ $k == 1 ]] || echo "@${k}x")
+    convert "$work/back_big.png" -filter Triangle -resize $((71 * k))x$((96 * k))\! "${png_opts[@]}" \
+        PNG32:"$out/card_back$suffix.png"
+done
 
-# ---------------------------------------------------------------------------
-# Icon: a white playing card bearing a large black spade, 16 colours.
-# ---------------------------------------------------------------------------
-s=8
-isz=$((32 * s))
-# The spade: two round lobes meeting in a point at the top, and a slim flared stem.
-spade="path 'M 128,40 C 146,74 204,100 204,146 C 204,176 172,188 146,168 C 148,188 156,204 168,212 L 88,212 C 100,204 108,188 110,168 C 84,188 52,176 52,146 C 52,100 110,74 128,40 Z'"
-convert -size ${isz}x${isz} xc:none \
-    -fill white -stroke black -strokewidth $((s * 3 / 2)) -draw "roundrectangle 30,6 226,250 26,26" \
-    -stroke none -fill black -draw "$spade" \
-    "$work/icon_big.png"
-convert "$work/icon_big.png" -filter Triangle -resize 32x32 -channel A -threshold 45% +channel \
-    -background none -dither None -colors 16 -type PaletteAlpha -strip "$out/corvane_icon.ico"
-
-echo "make_table_pictures: wrote background.jpg, card_back.bmp and corvane_icon.ico in $(cd "$out" && pwd)"
+echo "make_table_pictures: wrote background.jpg, card_back.png and their @2x twins in $(cd "$out" && pwd)"

@@ -1,4 +1,6 @@
+#include "corvane_version.h"
 #include "support/scripted_platform.h"
+#include "support/table_controls.h"
 #include "table/help_window.h"
 #include "table/table_window.h"
 
@@ -7,6 +9,7 @@
 #include <QClipboard>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextCursor>
@@ -27,7 +30,7 @@ protected:
 
     // Opens the help window through the menu and waits until it is on screen.
     BJHelp *openHelp() {
-        table->Help->trigger();
+        table.ui->Help->trigger();
         BJHelp *help = table->helpWindow();
         if (help && !QTest::qWaitForWindowExposed(help))
             return nullptr;
@@ -68,7 +71,7 @@ TEST_F(HelpWindow, StatesTheRulesInFourSectionsOfShortLines) {
     const QString rules = help->txtHelp->toPlainText();
     const QStringList lines = rules.split(QLatin1Char('\n'));
 
-    EXPECT_EQ(lines.size(), 37);
+    EXPECT_EQ(lines.size(), 39) << "the rules, a blank line and the version";
     for (const QString &line : lines)
         EXPECT_LE(line.size(), 99) << line.toStdString();
     qsizetype previous = -1;
@@ -80,6 +83,20 @@ TEST_F(HelpWindow, StatesTheRulesInFourSectionsOfShortLines) {
     EXPECT_TRUE(rules.contains(QLatin1String("Corvane")));
     EXPECT_GT(rules.size(), 1600);
     EXPECT_LT(rules.size(), 2400);
+}
+
+TEST_F(HelpWindow, EndsWithTheProgramsVersionOnALineOfItsOwn) {
+    BJHelp *help = openHelp();
+    ASSERT_NE(help, nullptr);
+    const QStringList lines = help->txtHelp->toPlainText().split(QLatin1Char('\n'));
+
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_EQ(lines.last(), QStringLiteral("Corvane %1").arg(QLatin1String(corvaneVersion)));
+    EXPECT_TRUE(QString::fromLatin1(corvaneVersion)
+                    .contains(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$"))))
+        << corvaneVersion;
+    EXPECT_TRUE(lines.at(lines.size() - 2).isEmpty()) << "set apart from the rules";
+    EXPECT_FALSE(lines.at(lines.size() - 3).isEmpty()) << "the rules end right above";
 }
 
 TEST_F(HelpWindow, ScrollsDownToItsLastSection) {

@@ -1,10 +1,12 @@
 #include "platform/animation_player.h"
-#include "play/insurance_dialog.h"
+#include "support/cards.h"
 #include "support/modal.h"
 #include "support/scripted_platform.h"
+#include "support/table_controls.h"
 #include "table/card_box.h"
 #include "table/chip_label.h"
 #include "table/help_window.h"
+#include "table/insurance_dialog.h"
 #include "table/table_window.h"
 
 #include <QAction>
@@ -18,8 +20,7 @@
 
 namespace {
 
-// Cards by number: the ten of clubs, the five, six and eight of clubs, the ace of clubs.
-constexpr int ten = 10, five = 5, six = 6, eight = 8, ace = 1;
+constexpr int ten = clubs(10), five = clubs(5), six = clubs(6), eight = clubs(8), ace = clubs(1);
 
 void unloadClosedWindows() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -46,30 +47,30 @@ protected:
     void deal(int upCard, int playerFirst, int playerSecond) {
         table->lblBet50_Click();
         table.random->pushDeal(upCard, playerFirst, playerSecond);
-        table->CmdNew->click();
+        table.ui->CmdNew->click();
     }
 
     void expectFreshTable() {
-        EXPECT_EQ(table->lblmoney->text(), "500");
-        EXPECT_EQ(table->lblBet->text(), "0");
-        EXPECT_EQ(table->lblPlay->text(), "0");
-        EXPECT_EQ(table->lblCom->text(), "0");
-        for (CardBox *box : {table->PicCom[0], table->PicPlay[0], table->PicPlay[1]}) {
+        EXPECT_EQ(table.ui->lblmoney->text(), "500");
+        EXPECT_EQ(table.ui->lblBet->text(), "0");
+        EXPECT_EQ(table.ui->lblPlay->text(), "0");
+        EXPECT_EQ(table.ui->lblCom->text(), "0");
+        for (CardBox *box : {table.ui->PicCom[0], table.ui->PicPlay[0], table.ui->PicPlay[1]}) {
             EXPECT_FALSE(box->isHidden()) << box->objectName().toStdString();
-            EXPECT_TRUE(box->picture().isSameAs(table->PicBack->picture()))
+            EXPECT_TRUE(box->picture().isSameAs(table.ui->PicBack->picture()))
                 << box->objectName().toStdString();
         }
         for (int i = 1; i < 7; ++i)
-            EXPECT_TRUE(table->PicCom[i]->isHidden()) << "dealer box " << i + 1;
+            EXPECT_TRUE(table.ui->PicCom[i]->isHidden()) << "dealer box " << i + 1;
         for (int i = 2; i < 7; ++i)
-            EXPECT_TRUE(table->PicPlay[i]->isHidden()) << "player box " << i + 1;
-        EXPECT_TRUE(table->CmdNew->isEnabled());
-        EXPECT_FALSE(table->CmdHit->isEnabled());
-        EXPECT_FALSE(table->CmdStand->isEnabled());
-        EXPECT_FALSE(table->cmdDouble->isEnabled());
-        for (ChipLabel *chip : {table->lblBet5, table->lblBet10, table->lblBet50})
+            EXPECT_TRUE(table.ui->PicPlay[i]->isHidden()) << "player box " << i + 1;
+        EXPECT_TRUE(table.ui->CmdNew->isEnabled());
+        EXPECT_FALSE(table.ui->CmdHit->isEnabled());
+        EXPECT_FALSE(table.ui->CmdStand->isEnabled());
+        EXPECT_FALSE(table.ui->cmdDouble->isEnabled());
+        for (ChipLabel *chip : {table.ui->lblBet5, table.ui->lblBet10, table.ui->lblBet50})
             EXPECT_TRUE(chip->isEnabled()) << chip->objectName().toStdString();
-        EXPECT_TRUE(table->Flash->isHidden());
+        EXPECT_TRUE(table.ui->Flash->isHidden());
     }
 
     ScriptedTable table;
@@ -85,41 +86,41 @@ TEST_F(MenuCommands, RestartBringsBackTheFreshTableWhateverTheRound) {
     const Case cases[] = {
         {"after a lost hand with 120 left",
          [this] {
-             table->lblmoney->setText(QStringLiteral("170"));
+             table->model().setBankroll(170);
              deal(ten, ten, six);
              table.random->pushCards({ten});
-             table->CmdHit->click();
-             ASSERT_EQ(table->lblmoney->text(), "120");
-             ASSERT_FALSE(table->PicPlay[2]->isHidden());
-             ASSERT_FALSE(table->Flash->isHidden());
+             table.ui->CmdHit->click();
+             ASSERT_EQ(table.ui->lblmoney->text(), "120");
+             ASSERT_FALSE(table.ui->PicPlay[2]->isHidden());
+             ASSERT_FALSE(table.ui->Flash->isHidden());
          }},
         {"in the middle of a hand, 50 on the table and 450 left",
          [this] {
              deal(ten, five, six);
-             ASSERT_EQ(table->lblBet->text(), "50");
-             ASSERT_EQ(table->lblmoney->text(), "450");
-             ASSERT_TRUE(table->cmdDouble->isEnabled());
-             ASSERT_TRUE(table->CmdHit->isEnabled());
+             ASSERT_EQ(table.ui->lblBet->text(), "50");
+             ASSERT_EQ(table.ui->lblmoney->text(), "450");
+             ASSERT_TRUE(table.ui->cmdDouble->isEnabled());
+             ASSERT_TRUE(table.ui->CmdHit->isEnabled());
          }},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.situation);
         c.reach();
-        const QString clip = table->Flash->movie();
+        const QString clip = table.ui->Flash->movie();
 
-        table->New_Game->trigger();
+        table.ui->New_Game->trigger();
 
         expectFreshTable();
-        EXPECT_EQ(table->Flash->movie(), clip) << "the clip stays loaded";
+        EXPECT_EQ(table.ui->Flash->movie(), clip) << "the clip stays loaded";
     }
 }
 
 TEST_F(MenuCommands, RestartDuringTheDealersPauseEndsTheRoundThere) {
     deal(ten, ten, eight);
     const int drawsBeforeStand = table.random->draws;
-    table.clock->onSleep = [this] { table->New_Game->trigger(); };
+    table.clock->onSleep = [this] { table.ui->New_Game->trigger(); };
 
-    table->CmdStand->click();
+    table.ui->CmdStand->click();
 
     expectFreshTable();
     EXPECT_EQ(table.random->draws, drawsBeforeStand) << "no dealer card after the restart";
@@ -127,10 +128,10 @@ TEST_F(MenuCommands, RestartDuringTheDealersPauseEndsTheRoundThere) {
 }
 
 TEST_F(MenuCommands, SoundEntryTogglesItsCheckMark) {
-    table->Sound->trigger();
-    EXPECT_FALSE(table->Sound->isChecked());
-    table->Sound->trigger();
-    EXPECT_TRUE(table->Sound->isChecked());
+    table.ui->Sound->trigger();
+    EXPECT_FALSE(table.ui->Sound->isChecked());
+    table.ui->Sound->trigger();
+    EXPECT_TRUE(table.ui->Sound->isChecked());
 }
 
 TEST_F(MenuCommands, F5TogglesTheSoundLikeAClick) {
@@ -139,16 +140,16 @@ TEST_F(MenuCommands, F5TogglesTheSoundLikeAClick) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(table.window.get()));
 
     QTest::keyClick(table.window.get(), Qt::Key_F5);
-    EXPECT_FALSE(table->Sound->isChecked());
+    EXPECT_FALSE(table.ui->Sound->isChecked());
     QTest::keyClick(table.window.get(), Qt::Key_F5);
-    EXPECT_TRUE(table->Sound->isChecked());
+    EXPECT_TRUE(table.ui->Sound->isChecked());
     table->close();
 }
 
 TEST_F(MenuCommands, HelpTwiceOpensOneHelpWindowBesideTheTable) {
-    table->Help->trigger();
+    table.ui->Help->trigger();
     BJHelp *first = table->helpWindow();
-    table->Help->trigger();
+    table.ui->Help->trigger();
 
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(table->helpWindow(), first);
@@ -159,10 +160,10 @@ TEST_F(MenuCommands, HelpTwiceOpensOneHelpWindowBesideTheTable) {
 
 TEST_F(MenuCommands, ExitClosesTheTableButLeavesTheHelpWindowOpen) {
     table->show();
-    table->Help->trigger();
+    table.ui->Help->trigger();
     QPointer<BJHelp> help = table->helpWindow();
 
-    table->Exit->trigger();
+    table.ui->Exit->trigger();
     unloadClosedWindows();
 
     EXPECT_FALSE(table->isVisible());
@@ -174,21 +175,22 @@ TEST_F(MenuCommands, ExitClosesTheInsuranceOfferWhileItIsOnScreen) {
     table->show();
     QString offered;
     bool openAfterExit = false;
-    whenModalOpens([this, &offered, &openAfterExit](QWidget *modal) {
+    ModalAnswers modals;
+    modals.act([this, &offered, &openAfterExit](QWidget *modal) {
         offered = modal->objectName();
-        table->Exit->trigger();
+        table.ui->Exit->trigger();
         openAfterExit = modal->isVisible();
-        // Left open, the offer would hold the deal forever.
-        if (auto *dialog = qobject_cast<QDialog *>(modal); dialog && openAfterExit)
-            dialog->done(QDialog::Rejected);
     });
 
     deal(ace, ten, six);
+    modals.waitUntilDone();
     unloadClosedWindows();
 
     EXPECT_EQ(offered, "BJInsur");
     EXPECT_FALSE(openAfterExit);
-    EXPECT_EQ(table->insurance().window(), nullptr);
+    EXPECT_EQ(table->insuranceWindow(), nullptr);
     EXPECT_FALSE(table->isVisible());
-    EXPECT_EQ(table->insurance().InsYes, 0);
+    EXPECT_EQ(table->model().cards().InsYes, 0);
+    EXPECT_EQ(table->model().bankroll(), 450) << "nothing was bought or paid";
+    EXPECT_EQ(table.ui->lblmoney->text(), "450");
 }

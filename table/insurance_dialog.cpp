@@ -1,0 +1,94 @@
+#include "table/insurance_dialog.h"
+
+#include "platform/wave_player.h"
+#include "table/fitted_text.h"
+#include "table/table_pictures.h"
+#include "table/twips.h"
+#include "table/window_placement.h"
+
+#include <QEventLoop>
+#include <QLabel>
+#include <QPushButton>
+
+BJInsurWindow::BJInsurWindow() : QDialog(nullptr) {
+    setObjectName(QStringLiteral("BJInsur"));
+    setWindowTitle(tr("Insurance"));
+    setWindowIcon(corvaneIcon());
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setWindowModality(Qt::ApplicationModal);
+    setFixedSize(pixelsFromTwips(3720), pixelsFromTwips(1545));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(255, 255, 192));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    lblInsurance = new QLabel(this);
+    lblInsurance->setObjectName(QStringLiteral("lblInsurance"));
+    lblInsurance->setGeometry(rectFromTwips(120, 0, 3615, 735));
+    QFont serif(QStringLiteral("Times New Roman"));
+    serif.setStyleHint(QFont::Serif);
+    serif.setPointSize(36);
+    // Serif faces wider than the one the dialog was drawn for, and longer words than the English, would
+    // cut the question mark off.
+    lblInsurance->setFont(fontFittingWidth(serif, tr("Insurance?"), lblInsurance->width(), 12));
+    lblInsurance->setText(tr("Insurance?"));
+    QPalette labelPalette = lblInsurance->palette();
+    labelPalette.setColor(QPalette::WindowText, QColor(255, 128, 255));
+    lblInsurance->setPalette(labelPalette);
+
+    CmdYes = new QPushButton(tr("&Yes"), this);
+    CmdYes->setObjectName(QStringLiteral("CmdYes"));
+    CmdYes->setGeometry(rectFromTwips(240, 840, 1335, 495));
+    CmdNo = new QPushButton(tr("&No"), this);
+    CmdNo->setObjectName(QStringLiteral("CmdNo"));
+    CmdNo->setGeometry(rectFromTwips(2040, 840, 1335, 495));
+    setTabOrder(CmdYes, CmdNo);
+    CmdYes->setFocus();
+    centreOnScreen(this);
+}
+
+void BJInsurWindow::reject() {
+    emit closedWithoutAnswer();
+}
+
+BJInsur::BJInsur(WavePlayer &wave, QString callPath) : wave(wave), callPath(std::move(callPath)) {}
+
+BJInsur::~BJInsur() {
+    delete loaded.data();
+}
+
+InsuranceAnswer BJInsur::ShowModal() {
+    if (loaded)
+        return InsuranceAnswer::Closed;
+    loaded = new BJInsurWindow;
+    InsuranceAnswer answer = InsuranceAnswer::Closed;
+    QEventLoop answered;
+    waiting = &answered;
+    const auto answerWith = [&answer, &answered](InsuranceAnswer given) {
+        answer = given;
+        answered.quit();
+    };
+    QObject::connect(loaded->CmdYes, &QPushButton::clicked, &answered,
+                     [answerWith] { answerWith(InsuranceAnswer::Yes); });
+    QObject::connect(loaded->CmdNo, &QPushButton::clicked, &answered,
+                     [answerWith] { answerWith(InsuranceAnswer::No); });
+    QObject::connect(loaded, &BJInsurWindow::closedWithoutAnswer, &answered,
+                     [answerWith] { answerWith(InsuranceAnswer::Closed); });
+    Form_Load();
+    loaded->show();
+    answered.exec();
+    return answer;
+}
+
+void BJInsur::Unload() {
+    if (waiting)
+        waiting->quit();
+    // Nothing of the window is on the stack here: its answer has already left its event handlers.
+    delete loaded.data();
+}
+
+// The offer is always announced, whatever the sound setting; the call's result is of no interest.
+void BJInsur::Form_Load() {
+    wave.play(callPath);
+}

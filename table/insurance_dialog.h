@@ -1,0 +1,55 @@
+#pragma once
+
+#include "play/round_view.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <QString>
+
+class QEventLoop;
+class QLabel;
+class QPushButton;
+class WavePlayer;
+
+// The insurance offer's window, loaded for one showing and unloaded once its answer has been applied.
+class BJInsurWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    BJInsurWindow();
+
+    QLabel *lblInsurance = nullptr;
+    QPushButton *CmdYes = nullptr;
+    QPushButton *CmdNo = nullptr;
+
+    // Closing the window without an answer (its close button, Escape) is reported, not obeyed: the
+    // window stays until the answer has been applied.
+    void reject() override;
+
+signals:
+    void closedWithoutAnswer();
+};
+
+// The insurance dialog. The object lives as long as the table window; its window exists only while
+// the offer is on screen. The answer goes to the round model, which keeps InsYes.
+class BJInsur {
+public:
+    // `callPath` is the insurance call, played at every showing whatever the sound setting.
+    BJInsur(WavePlayer &wave, QString callPath);
+    ~BJInsur();
+
+    // Loads the window (its call plays) and shows it modally, with no owner; returns the answer while
+    // the window is still up. Closed when it was closed without an answer or unloaded.
+    InsuranceAnswer ShowModal();
+    // Closes the window if it is loaded; a ShowModal still waiting returns Closed.
+    void Unload();
+    BJInsurWindow *window() const { return loaded.data(); }
+
+private:
+    void Form_Load();
+
+    WavePlayer &wave;
+    QString callPath;
+    QPointer<BJInsurWindow> loaded;
+    QPointer<QEventLoop> waiting;
+};

@@ -1,0 +1,38 @@
+#include "table/mnemonic_priority.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
+
+MnemonicPriority::MnemonicPriority(QAbstractButton *button) : QObject(button), button(button) {
+    // The key goes to whichever control of the window has the focus, so only the application sees it
+    // wherever it goes.
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool MnemonicPriority::claims(QObject *watched, const QKeyEvent &key) const {
+    const auto *widget = qobject_cast<const QWidget *>(watched);
+    if (!widget || widget->window() != button->window() || !button->isEnabled() || !button->isVisible())
+        return false;
+    const QKeySequence mnemonic = QKeySequence::mnemonic(button->text());
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    return !mnemonic.isEmpty() && mnemonic == QKeySequence(QKeyCombination(modifiers, Qt::Key(key.key())));
+}
+
+bool MnemonicPriority::eventFilter(QObject *watched, QEvent *event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress)
+        return false;
+    const auto &key = static_cast<const QKeyEvent &>(*event);
+    if (!claims(watched, key))
+        return false;
+    // Accepting the override keeps the key from the shortcut map; it then comes as a key press.
+    event->accept();
+    if (type == QEvent::KeyPress && !key.isAutoRepeat()) {
+        // As an unshared mnemonic would: the focus moves to the button, which is pressed visibly.
+        button->setFocus(Qt::ShortcutFocusReason);
+        button->animateClick();
+    }
+    return true;
+}

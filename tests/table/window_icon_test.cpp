@@ -1,0 +1,54 @@
+#include "support/scripted_platform.h"
+#include "table/help_window.h"
+#include "table/table_pictures.h"
+#include "table/table_window.h"
+
+#include <QDir>
+#include <QIcon>
+#include <QImage>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The fixed sizes the desktop is given, read from the installed icon theme's folders ("48x48").
+QList<QSize> installedIconSizes() {
+    QList<QSize> sizes;
+    const QDir theme(QStringLiteral(CORVANE_SOURCE_DIR "/data/icons/hicolor"));
+    const QRegularExpression square(QStringLiteral("^(\\d+)x\\1$"));
+    for (const QString &folder : theme.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QRegularExpressionMatch match = square.match(folder);
+        if (match.hasMatch())
+            sizes << QSize(match.captured(1).toInt(), match.captured(1).toInt());
+    }
+    return sizes;
+}
+
+} // namespace
+
+TEST(WindowIcon, HoldsEveryInstalledSizeDrawnForThatSize) {
+    const QList<QSize> installed = installedIconSizes();
+    ASSERT_GE(installed.size(), 8) << "the icon theme folders were not found";
+    const QIcon &icon = corvaneIcon();
+
+    for (const QSize &size : installed) {
+        EXPECT_TRUE(icon.availableSizes().contains(size)) << size.width();
+        // An icon drawn for its size fills its own square: the pixmap is neither scaled up from a smaller
+        // one nor a missing file's empty picture.
+        const QImage image = icon.pixmap(size).toImage();
+        EXPECT_EQ(image.size(), size) << size.width();
+        EXPECT_TRUE(image.hasAlphaChannel()) << size.width();
+        EXPECT_EQ(qAlpha(image.pixel(size.width() / 2, size.height() / 3)), 255)
+            << size.width() << ": the card is opaque at its middle";
+    }
+}
+
+TEST(WindowIcon, IsTheTableAndHelpWindowsIcon) {
+    ScriptedTable table;
+    BJHelp help;
+    const QSize largest(256, 256);
+
+    for (const QWidget *window : std::initializer_list<const QWidget *>{table.window.get(), &help})
+        EXPECT_TRUE(window->windowIcon().availableSizes().contains(largest))
+            << window->objectName().toStdString();
+}
