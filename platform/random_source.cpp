@@ -1,5 +1,6 @@
 #include "platform/random_source.h"
 
+#include <atomic>
 #include <chrono>
 
 SystemRandomSource::SystemRandomSource() {
@@ -19,11 +20,18 @@ float SystemRandomSource::next() {
 }
 
 void SystemRandomSource::reseed() {
+    reseedAt(std::chrono::high_resolution_clock::now().time_since_epoch().count());
+}
+
+void SystemRandomSource::reseedAt(std::int64_t clockTicks) {
     if (fixedSequence)
         return;
-    // Nanoseconds, not seconds: two deals within the same second must not share a seed.
-    const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-    const auto bits = static_cast<std::uint64_t>(ticks);
-    std::seed_seq seed{static_cast<std::uint32_t>(bits), static_cast<std::uint32_t>(bits >> 32)};
+    // Nanoseconds, not seconds, so that two deals within the same second do not share a seed; and a count
+    // of every reseed in the process, so that two within the same tick of the clock do not either.
+    static std::atomic<std::uint64_t> reseeds{0};
+    const auto ticks = static_cast<std::uint64_t>(clockTicks);
+    const std::uint64_t count = reseeds.fetch_add(1, std::memory_order_relaxed);
+    std::seed_seq seed{static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32),
+                       static_cast<std::uint32_t>(count), static_cast<std::uint32_t>(count >> 32)};
     generator.seed(seed);
 }

@@ -23,6 +23,9 @@ public:
 
     float next() override;
     void reseed() override;
+    // reseed() at a given reading of the high-resolution clock. Two reseeds at the same reading, as on a
+    // clock that ticks coarsely or on a fast machine, still start different sequences.
+    void reseedAt(std::int64_t clockTicks);
 
 private:
     std::mt19937 generator;

@@ -29,3 +29,21 @@ TEST(SystemRandomSource, ReseedsInQuickSuccessionStartDifferentSequences) {
     }
     EXPECT_EQ(sequences.size(), 20u);
 }
+
+TEST(SystemRandomSource, ReseedsAtTheSameClockReadingStillStartDifferentSequences) {
+    SystemRandomSource first;
+    SystemRandomSource second;
+    first.reseedAt(1'000'000);
+    second.reseedAt(1'000'000);
+    const std::vector<float> firstSequence{first.next(), first.next(), first.next()};
+    const std::vector<float> secondSequence{second.next(), second.next(), second.next()};
+    EXPECT_NE(firstSequence, secondSequence);
+}
+
+TEST(SystemRandomSource, AFixedSeedKeepsItsOneSequenceThroughReseeds) {
+    SystemRandomSource plain(42);
+    SystemRandomSource reseeded(42);
+    reseeded.reseed();
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(plain.next(), reseeded.next()) << "draw " << i;
+}
