@@ -1,5 +1,6 @@
 // Runs with QT_SCALE_FACTOR=2: the table as a desktop set to 200% shows it.
 #include "platform/animation_player.h"
+#include "support/picture_compare.h"
 #include "support/scripted_platform.h"
 #include "support/table_controls.h"
 #include "table/card_box.h"
@@ -32,21 +33,6 @@ QImage rgb(const QImage &image) {
     QImage converted = image.convertToFormat(QImage::Format_RGB32);
     converted.setDevicePixelRatio(1.0);
     return converted;
-}
-
-double meanDifference(const QImage &a, const QImage &b) {
-    EXPECT_EQ(a.size(), b.size());
-    if (a.size() != b.size() || a.isNull())
-        return 255;
-    double total = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            total +=
-                std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
-        }
-    }
-    return total / (3.0 * a.width() * a.height());
 }
 
 // How far a 200% rendering is from its 1x picture enlarged either way a painter enlarges pictures.

@@ -1,4 +1,5 @@
 #include "platform/animation_player.h"
+#include "support/picture_compare.h"
 #include "table/table_pictures.h"
 
 #include <QFile>
@@ -13,22 +14,6 @@ namespace {
 
 QImage rgbOf(const QPixmap &pixmap) {
     return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-// The mean difference of two same-sized pictures, per colour channel, 0 to 255.
-double meanDifference(const QImage &a, const QImage &b) {
-    EXPECT_EQ(a.size(), b.size());
-    if (a.size() != b.size() || a.isNull())
-        return 255;
-    double total = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            total +=
-                std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
-        }
-    }
-    return total / (3.0 * a.width() * a.height());
 }
 
 QImage firstFrame(const QString &path) {
