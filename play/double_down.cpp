@@ -1,10 +1,15 @@
 #include "play/round_model.h"
 
-// The offer is withdrawn once the double has been tried, refused or played to its end.
+// The offer is withdrawn once the double has been tried, refused or played to its end. A double given up
+// in the dealer's pause (a restart, a closed window) leaves the controls to whatever came after it: the
+// offer on view may already be a later round's.
 void RoundModel::doubleDown() {
     if (!enabled.cmdDouble)
         return;
+    const std::uint64_t epoch = roundEpoch;
     DoubleDown();
+    if (givenUpSince(epoch))
+        return;
     RoundControls withdrawn = enabled;
     withdrawn.cmdDouble = false;
     setControls(withdrawn);

@@ -62,3 +62,23 @@ TEST(DoubleDown, ABankrollEqualToTheStakeIsEnough) {
     EXPECT_TRUE(round.view.alerts.empty());
     EXPECT_EQ(round.model.bankroll(), 200) << "21 against 18 pays the doubled stake";
 }
+
+// A restart in the dealer's pause gives the doubled round up; a new round dealt before that play has
+// unwound keeps its own offer to double.
+TEST(DoubleDown, GivenUpInThePauseLeavesALaterRoundsOfferStanding) {
+    ScriptedRound round;
+    round.stake(10, 490);
+    round.deal(clubs(10), clubs(5), diamonds(6));
+    round.clock.onSleep = [&] {
+        round.clock.onSleep = nullptr;
+        round.model.restart();
+        round.stake(10, 490);
+        round.deal(clubs(9), clubs(2), diamonds(9));
+        ASSERT_TRUE(round.model.controls().cmdDouble) << "the new round's opening 11 is offered the double";
+    };
+    round.doubleDown({hearts(5), hearts(8)});
+
+    EXPECT_TRUE(round.model.controls().cmdDouble);
+    EXPECT_EQ(round.model.playerTotal(), 11);
+    EXPECT_EQ(round.model.stake(), 10);
+}
