@@ -1,9 +1,11 @@
 #include "corvane_version.h"
 #include "table/table_window.h"
 #include "table/translations_setup.h"
+#include "platform/first_paint_probe.h"
 
 #include <QApplication>
 #include <QLocale>
+#include <cstdlib>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
@@ -14,5 +16,9 @@ int main(int argc, char *argv[]) {
     installTranslations(QLocale::system().uiLanguages(), &app);
     BJMain table;
     table.show();
+    // Benchmark hooks, inert unless their variables are set (tools/bench_rest.sh).
+    FirstPaintProbe::installIfAsked();
+    if (std::getenv("CORVANE_BENCH_SHOW_CLIP") != nullptr)
+        static_cast<RoundView &>(table).showClip(ClipCue::Win);
     return QApplication::exec();
 }
