@@ -1,7 +1,7 @@
 #include "corvane_version.h"
+#include "platform/first_paint_probe.h"
 #include "table/table_window.h"
 #include "table/translations_setup.h"
-#include "platform/first_paint_probe.h"
 
 #include <QApplication>
 #include <QLocale>
