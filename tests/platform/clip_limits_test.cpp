@@ -37,18 +37,7 @@ TEST(GifLimits, JudgesTheCanvasEveryFrameReachesAndTheNumberOfFrames) {
 
 TEST(GifLimits, RefusesDataNoFrameCouldNeedAndLongCommentsBetweenFrames) {
     const ClipLimits limits{1024 * 1024, 100 * 100, 50, 1000};
-    QByteArray overfed = hostile::gif(16, 16, {});
-    overfed.chop(1);
-    overfed.append(QByteArray::fromHex("2c"
-                                       "0000"
-                                       "0000"
-                                       "0100"
-                                       "0100"
-                                       "00"
-                                       "02"));
-    for (int block = 0; block < 5; ++block)
-        overfed.append(char(255)).append(QByteArray(255, '\0'));
-    overfed.append('\0').append(char(0x3b));
+    const QByteArray overfed = hostile::overfedGif(5);
     EXPECT_FALSE(gifFitsLimits(overfed, limits));
 
     const QByteArray clip = hostile::gif(8, 8, {{}});

@@ -110,6 +110,17 @@ QByteArray gif(quint16 width, quint16 height, const std::vector<GifFrame> &frame
     return bytes.append(char(0x3b));
 }
 
+QByteArray overfedGif(int dataBlocks) {
+    QByteArray overfed = gif(16, 16, {});
+    overfed.chop(1);
+    // An image descriptor for one pixel at the corner, then a minimum code size of 2.
+    overfed.append(QByteArray::fromHex("2c00000000010001000002"));
+    for (int block = 0; block < dataBlocks; ++block)
+        overfed.append(char(255)).append(QByteArray(255, '\0'));
+    overfed.append('\0').append(char(0x3b));
+    return overfed;
+}
+
 } // namespace hostile
 
 namespace {
@@ -285,18 +296,7 @@ void writeClips(CorpusWriter &corpus) {
     clip("20000-frames.swf", Outcome::Refused,
          hostile::gif(16, 16, std::vector<GifFrame>(20000, GifFrame{0, 0, 1, 1, 1})));
     // A one-pixel frame followed by far more compressed data than it could use.
-    QByteArray overfed = hostile::gif(16, 16, {});
-    overfed.chop(1);
-    overfed.append(QByteArray::fromHex("2c"
-                                       "0000"
-                                       "0000"
-                                       "0100"
-                                       "0100"
-                                       "00"
-                                       "02"));
-    for (int block = 0; block < 512; ++block)
-        overfed.append(char(255)).append(QByteArray(255, '\0'));
-    overfed.append('\0').append(char(0x3b));
+    const QByteArray overfed = hostile::overfedGif(512);
     clip("overfed-frame.swf", Outcome::Refused, overfed);
     QByteArray comment = QByteArray::fromHex("21fe");
     for (int i = 0; i < 8000; ++i)

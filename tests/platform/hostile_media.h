@@ -43,5 +43,8 @@ struct GifFrame {
     quint16 delayCentiseconds = 10;
 };
 QByteArray gif(quint16 width, quint16 height, const std::vector<GifFrame> &frames, bool loopForever = true);
+// A 16x16 GIF whose one-pixel frame is followed by `dataBlocks` full blocks of compressed data, far more
+// than the frame could use.
+QByteArray overfedGif(int dataBlocks);
 
 } // namespace hostile
