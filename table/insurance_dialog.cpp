@@ -8,6 +8,7 @@
 
 #include <QEventLoop>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 
 BJInsurWindow::BJInsurWindow() : QDialog(nullptr) {
@@ -18,10 +19,6 @@ BJInsurWindow::BJInsurWindow() : QDialog(nullptr) {
                    Qt::MSWindowsFixedSizeDialogHint);
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(pixelsFromTwips(3720), pixelsFromTwips(1545));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(255, 255, 192));
-    setPalette(palette);
-    setAutoFillBackground(true);
 
     lblInsurance = new QLabel(this);
     lblInsurance->setObjectName(QStringLiteral("lblInsurance"));
@@ -46,6 +43,13 @@ BJInsurWindow::BJInsurWindow() : QDialog(nullptr) {
     setTabOrder(CmdYes, CmdNo);
     CmdYes->setFocus();
     centreOnScreen(this);
+}
+
+void BJInsurWindow::paintEvent(QPaintEvent *) {
+    // The pale yellow is painted rather than set in the palette: a palette of its own would give every
+    // showing's buttons a new identity in the style's picture cache, which would fill with dead copies of
+    // them offer after offer.
+    QPainter(this).fillRect(rect(), QColor(255, 255, 192));
 }
 
 void BJInsurWindow::reject() {

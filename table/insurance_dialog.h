@@ -26,6 +26,9 @@ public:
     // window stays until the answer has been applied.
     void reject() override;
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 signals:
     void closedWithoutAnswer();
 };

@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <malloc.h>
 #include <sstream>
 #include <utility>
 
@@ -44,14 +45,15 @@ double amountShown(const QLabel *label) {
     return digits.toDouble();
 }
 
-std::string residentMemory() {
+// The process's resident memory in kB, or -1 where the system does not tell.
+long residentKilobytes() {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line)) {
         if (line.rfind("VmRSS:", 0) == 0)
-            return line.substr(6 + line.substr(6).find_first_not_of(" \t"));
+            return std::atol(line.c_str() + 6);
     }
-    return "unknown";
+    return -1;
 }
 
 std::string cardsText(const std::vector<int> &cards) {
@@ -473,9 +475,18 @@ void SoakPlayer::log(const std::string &entry) {
         recent.pop_front();
 }
 
-void SoakPlayer::reportMemory() const {
-    std::printf("soak: %ld actions, %ld rounds, %ld ledger checks, VmRSS %s\n", report.actions, report.rounds,
-                report.ledgerChecks, residentMemory().c_str());
+void SoakPlayer::reportMemory() {
+    const long resident = residentKilobytes();
+    if (report.residentAtFirstThousandKb < 0)
+        report.residentAtFirstThousandKb = resident;
+    report.residentAtLastThousandKb = resident;
+    // What the allocator hands out beside what the process holds: a leak grows the first, fragmentation
+    // only the second.
+    const struct mallinfo2 heap = mallinfo2();
+    std::printf("soak: %ld actions, %ld rounds, %ld ledger checks, VmRSS %ld kB, heap in use %zu kB, "
+                "free in heap %zu kB\n",
+                report.actions, report.rounds, report.ledgerChecks, resident,
+                (heap.uordblks + heap.hblkhd) / 1024, heap.fordblks / 1024);
     std::fflush(stdout);
 }
 

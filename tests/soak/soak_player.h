@@ -35,6 +35,9 @@ struct SoakReport {
     long insuranceOffers = 0;
     long alerts = 0;
     long ledgerChecks = 0;
+    // The process's resident memory at the first and the last thousandth action; -1 before any.
+    long residentAtFirstThousandKb = -1;
+    long residentAtLastThousandKb = -1;
     // The first break of the ledger, with the actions that led to it; empty while the money agrees.
     std::string ledgerBreak;
 };
@@ -82,7 +85,7 @@ private:
     void countRoundEnding();
     void fail(const std::string &why);
     void log(const std::string &entry);
-    void reportMemory() const;
+    void reportMemory();
 
     int randomCard();
     std::vector<int> randomCards(int count);

@@ -152,6 +152,29 @@ TEST_F(TableRound, TheInsuranceDialogAsksHoldsTheTableAndHandsTheAnswerToTheMode
     EXPECT_EQ(table.ui->PicCom[1]->accessibleName(), "Face-down card");
 }
 
+// The style keeps its drawn buttons in a picture cache keyed by their palette: an offer whose buttons came
+// with a palette of their own every time would fill that cache offer after offer.
+TEST_F(TableRound, EveryOfferIsPaleYellowAndDrawsItsButtonsWithTheSamePalette) {
+    std::vector<qint64> paletteKeys;
+    QColor background;
+    for (int offer = 0; offer < 2; ++offer) {
+        SCOPED_TRACE(offer);
+        table.stake(10, 490 - 10 * offer);
+        ModalAnswers modals;
+        modals.act([&](QWidget *dialog) {
+            paletteKeys.push_back(dialog->findChild<QPushButton *>("CmdYes")->palette().cacheKey());
+            background = dialog->grab().toImage().pixelColor(2, 2);
+            click(dialog->findChild<QPushButton *>("CmdNo"));
+        });
+        table.deal(clubs(1), hearts(10), hearts(7));
+        modals.waitUntilDone();
+        table.stand({spades(8)});
+    }
+    ASSERT_EQ(paletteKeys.size(), 2u);
+    EXPECT_EQ(paletteKeys[0], paletteKeys[1]);
+    EXPECT_EQ(background, QColor(255, 255, 192));
+}
+
 TEST_F(TableRound, TheInsuranceCallPlaysWhateverTheSoundSettingAndClosingCountsAsNo) {
     table.ui->Sound->setChecked(false);
     table.stake(10, 490);
