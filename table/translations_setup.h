@@ -12,5 +12,6 @@ class QObject;
 //
 // The game's translation is looked for as corvane_<language>.qm in the "translations" folder of the
 // player's data folder, then of the installed data folder, then in the copy built into the program; Qt's
-// own in the folder Qt installs its translations to.
+// own in the folder Qt installs its translations to. On disk only a regular file of a few MB at most counts;
+// anything else under the name (a FIFO, a directory, a broken file) is passed over like a missing one.
 QString installTranslations(const QStringList &languages, QObject *owner);

@@ -10,6 +10,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMap>
 #include <QMenu>
@@ -17,9 +19,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -194,4 +199,54 @@ TEST(Languages, KeepEveryCaptionWholeInItsControl) {
             EXPECT_GE(control->font().pointSizeF(), 7) << control->objectName().toStdString();
         }
     }
+}
+
+// The player's data folder may hold a translation of their own, or anything at all under its name: only a
+// real translation there is used, and nothing else there can hold up the start.
+TEST(Languages, ComeFromThePlayersFolderOnlyWhenATranslationIsThere) {
+    QTemporaryDir dataHome;
+    ASSERT_TRUE(dataHome.isValid());
+    const QByteArray savedDataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
+    const QString folder = dataHome.filePath(QStringLiteral("corvane/translations"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString players = folder + QStringLiteral("/corvane_de.qm");
+
+    struct Case {
+        const char *what;
+        std::function<bool()> put;
+        const char *stand;
+    };
+    const auto write = [&players](const QByteArray &bytes) {
+        QFile file(players);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    const auto frenchFile = [] {
+        QFile french(QStringLiteral(":/i18n/corvane_fr.qm"));
+        return french.open(QIODevice::ReadOnly) ? french.readAll() : QByteArray();
+    };
+    const Case cases[] = {
+        // A French file under the German name shows that the player's copy was the one read.
+        {"the player's own translation", [&] { return write(frenchFile()); }, "&Rester"},
+        {"a FIFO", [&] { return mkfifo(QFile::encodeName(players).constData(), 0600) == 0; }, "&Stehen"},
+        {"a directory", [&] { return QDir().mkdir(players); }, "&Stehen"},
+        {"an empty file", [&] { return write({}); }, "&Stehen"},
+        {"random bytes", [&] { return write(QByteArray(4096, '\x5a')); }, "&Stehen"},
+        {"a file far too large", [&] { return write(QByteArray(5 * 1024 * 1024, '\0')); }, "&Stehen"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(players);
+        QDir().rmdir(players);
+        ASSERT_TRUE(c.put());
+        QObject owner;
+        EXPECT_EQ(installTranslations({QStringLiteral("de-DE")}, &owner), "de_DE");
+        EXPECT_EQ(QCoreApplication::translate("BJMain", "&Stand"), QString::fromUtf8(c.stand));
+    }
+    QFile::remove(players);
+    QDir().rmdir(players);
+    if (savedDataHome.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", savedDataHome);
 }
