@@ -1,6 +1,7 @@
 #include "hostile_media.h"
 #include "platform/animation_player.h"
 #include "platform/sndfile_wave_player.h"
+#include "support/process_memory.h"
 
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
@@ -11,39 +12,12 @@
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace {
 
 // What the player may hold the event thread for; a window that answers within this feels alive.
 constexpr qint64 longestBlockMs = 100;
 constexpr qint64 megabyte = 1024 * 1024;
-
-qint64 residentBytes() {
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields[1].toLongLong() * sysconf(_SC_PAGESIZE) : 0;
-}
-
-// The most the process has held since the last reset: a sound decoded and dropped again between two
-// looks would escape the resident size read afterwards.
-qint64 peakResidentBytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;
-    return 0;
-}
-
-void resetPeakResident() {
-    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
-    if (clearRefs.open(QIODevice::WriteOnly))
-        clearRefs.write("5");
-}
 
 // Twice the memory at rest, and never less than 64 MB of headroom: a canvas or a sound that escaped its
 // limits takes hundreds of megabytes.

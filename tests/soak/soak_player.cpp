@@ -1,5 +1,6 @@
 #include "soak/soak_player.h"
 
+#include "support/process_memory.h"
 #include "support/scripted_platform.h"
 #include "support/table_controls.h"
 #include "table/chip_label.h"
@@ -15,7 +16,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <malloc.h>
 #include <sstream>
 #include <utility>
@@ -43,17 +43,6 @@ double amountShown(const QLabel *label) {
             digits += c;
     }
     return digits.toDouble();
-}
-
-// The process's resident memory in kB, or -1 where the system does not tell.
-long residentKilobytes() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::atol(line.c_str() + 6);
-    }
-    return -1;
 }
 
 std::string cardsText(const std::vector<int> &cards) {
@@ -476,7 +465,7 @@ void SoakPlayer::log(const std::string &entry) {
 }
 
 void SoakPlayer::reportMemory() {
-    const long resident = residentKilobytes();
+    const long resident = long(residentBytes() / 1024);
     if (report.residentAtFirstThousandKb < 0)
         report.residentAtFirstThousandKb = resident;
     report.residentAtLastThousandKb = resident;

@@ -1,5 +1,6 @@
 #include "soak/soak_ledger.h"
 #include "soak/soak_player.h"
+#include "support/process_memory.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -19,14 +20,11 @@ TEST(Soak, RandomPlayThroughTheWindowKeepsTheMoneyTheRulesGive) {
               << (report.ledgerBreak.empty() ? 0 : 1) << " ledger breaks" << std::endl;
     ASSERT_EQ(report.ledgerBreak, "");
     EXPECT_GE(report.actions, settings.actions);
-#ifndef __SANITIZE_ADDRESS__
-    // Long play holds its memory flat once warm; AddressSanitizer's quarantine grows by design, so the
-    // sanitized soak reports its memory without this check.
-    if (report.residentAtFirstThousandKb > 0 && settings.actions >= 3000) {
+    // Long play holds its memory flat once warm.
+    if (residentMemoryIsMeaningful() && report.residentAtFirstThousandKb > 0 && settings.actions >= 3000) {
         EXPECT_LE(report.residentAtLastThousandKb - report.residentAtFirstThousandKb, 2048)
             << "resident memory grew from " << report.residentAtFirstThousandKb << " kB at 1000 actions";
     }
-#endif
     // A soak that never reached the corners it is there for proves little.
     if (settings.actions >= 2000) {
         EXPECT_GT(report.naturals, 0);

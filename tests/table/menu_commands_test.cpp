@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <functional>
@@ -178,8 +179,10 @@ TEST_F(MenuCommands, ExitClosesTheInsuranceOfferWhileItIsOnScreen) {
     ModalAnswers modals;
     modals.act([this, &offered, &openAfterExit](QWidget *modal) {
         offered = modal->objectName();
+        // Exit unloads the offer: its window may be gone when the command returns.
+        const QPointer<QWidget> offer = modal;
         table.ui->Exit->trigger();
-        openAfterExit = modal->isVisible();
+        openAfterExit = offer && offer->isVisible();
     });
 
     deal(ace, ten, six);
