@@ -469,13 +469,16 @@ void SoakPlayer::reportMemory() {
     if (report.residentAtFirstThousandKb < 0)
         report.residentAtFirstThousandKb = resident;
     report.residentAtLastThousandKb = resident;
+    std::printf("soak: %ld actions, %ld rounds, %ld ledger checks, VmRSS %ld kB", report.actions,
+                report.rounds, report.ledgerChecks, resident);
     // What the allocator hands out beside what the process holds: a leak grows the first, fragmentation
-    // only the second.
-    const struct mallinfo2 heap = mallinfo2();
-    std::printf("soak: %ld actions, %ld rounds, %ld ledger checks, VmRSS %ld kB, heap in use %zu kB, "
-                "free in heap %zu kB\n",
-                report.actions, report.rounds, report.ledgerChecks, resident,
-                (heap.uordblks + heap.hblkhd) / 1024, heap.fordblks / 1024);
+    // only the second. Under AddressSanitizer the allocator is the sanitizer's, and glibc's knows nothing.
+    if (residentMemoryIsMeaningful()) {
+        const struct mallinfo2 heap = mallinfo2();
+        std::printf(", heap in use %zu kB, free in heap %zu kB", (heap.uordblks + heap.hblkhd) / 1024,
+                    heap.fordblks / 1024);
+    }
+    std::printf("\n");
     std::fflush(stdout);
 }
 
