@@ -24,6 +24,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The sound libraries are opened at the first sound, not linked, so the linker cannot name them; without
+# them the game would be silent for good.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libpulse0 (>= 16.1), libsndfile1 (>= 1.2.0)")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # What the linker does not show: the plugins Qt loads at run time (the X11 platform, the JPEG and GIF
 # readers) come with libqt6gui6, and a font comes with fontconfig, which libqt6gui6 depends on. A sound

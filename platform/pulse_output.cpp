@@ -1,14 +1,20 @@
 #include "platform/pulse_output.h"
 
+#include "platform/audio_libraries.h"
 #include "platform/wave_decoder.h"
 
 #include <atomic>
 #include <map>
-#include <pulse/pulseaudio.h>
 
 namespace {
 
 constexpr const char *applicationName = "Corvane";
+
+// libpulse, loaded with the first sound. Every call below comes after the mainloop exists, which it
+// cannot without the library.
+const PulseLibrary &pulse() {
+    return *pulseLibrary();
+}
 
 // One sound on its way to the server. It lives exactly as long as its stream is connected or
 // connecting, and is only reached through the stream the library hands to a callback.
@@ -31,9 +37,9 @@ bool isFinal(pa_context_state_t state) {
 class MainloopLock {
 public:
     explicit MainloopLock(pa_threaded_mainloop *mainloop) : mainloop(mainloop) {
-        pa_threaded_mainloop_lock(mainloop);
+        pulse().pa_threaded_mainloop_lock(mainloop);
     }
-    ~MainloopLock() { pa_threaded_mainloop_unlock(mainloop); }
+    ~MainloopLock() { pulse().pa_threaded_mainloop_unlock(mainloop); }
     MainloopLock(const MainloopLock &) = delete;
     MainloopLock &operator=(const MainloopLock &) = delete;
 
@@ -78,24 +84,26 @@ PulseOutput::Connection::~Connection() {
         // is released here with its callbacks cleared first, so nothing can call back into it.
         dropContext();
         for (auto &[stream, cue] : streams) {
-            pa_stream_set_state_callback(stream, nullptr, nullptr);
-            pa_stream_set_write_callback(stream, nullptr, nullptr);
-            pa_stream_unref(stream);
+            pulse().pa_stream_set_state_callback(stream, nullptr, nullptr);
+            pulse().pa_stream_set_write_callback(stream, nullptr, nullptr);
+            pulse().pa_stream_unref(stream);
         }
         streams.clear();
     }
-    pa_threaded_mainloop_stop(mainloop);
-    pa_threaded_mainloop_free(mainloop);
+    pulse().pa_threaded_mainloop_stop(mainloop);
+    pulse().pa_threaded_mainloop_free(mainloop);
 }
 
 bool PulseOutput::Connection::ensureMainloop() {
     if (mainloop)
         return true;
-    mainloop = pa_threaded_mainloop_new();
+    if (!pulseLibrary())
+        return false;
+    mainloop = pulse().pa_threaded_mainloop_new();
     if (!mainloop)
         return false;
-    if (pa_threaded_mainloop_start(mainloop) < 0) {
-        pa_threaded_mainloop_free(mainloop);
+    if (pulse().pa_threaded_mainloop_start(mainloop) < 0) {
+        pulse().pa_threaded_mainloop_free(mainloop);
         mainloop = nullptr;
         return false;
     }
@@ -104,21 +112,21 @@ bool PulseOutput::Connection::ensureMainloop() {
 
 // A context that failed (no server, or the server went away) is replaced by a fresh one.
 bool PulseOutput::Connection::ensureContext() {
-    if (context && isFinal(pa_context_get_state(context)))
+    if (context && isFinal(pulse().pa_context_get_state(context)))
         dropContext();
     if (context)
         return true;
-    pa_proplist *properties = pa_proplist_new();
-    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, applicationName);
-    pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, "corvane");
-    context =
-        pa_context_new_with_proplist(pa_threaded_mainloop_get_api(mainloop), applicationName, properties);
-    pa_proplist_free(properties);
+    pa_proplist *properties = pulse().pa_proplist_new();
+    pulse().pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, applicationName);
+    pulse().pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, "corvane");
+    context = pulse().pa_context_new_with_proplist(pulse().pa_threaded_mainloop_get_api(mainloop),
+                                                   applicationName, properties);
+    pulse().pa_proplist_free(properties);
     if (!context)
         return false;
-    pa_context_set_state_callback(context, &Connection::onContextState, this);
+    pulse().pa_context_set_state_callback(context, &Connection::onContextState, this);
     // A game does not start a sound server of its own: the desktop session provides one or there is none.
-    if (pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+    if (pulse().pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
         dropContext();
         return false;
     }
@@ -128,32 +136,34 @@ bool PulseOutput::Connection::ensureContext() {
 void PulseOutput::Connection::dropContext() {
     if (!context)
         return;
-    pa_context_set_state_callback(context, nullptr, nullptr);
-    pa_context_disconnect(context);
-    pa_context_unref(context);
+    pulse().pa_context_set_state_callback(context, nullptr, nullptr);
+    pulse().pa_context_disconnect(context);
+    pulse().pa_context_unref(context);
     context = nullptr;
 }
 
 void PulseOutput::Connection::startStream(std::shared_ptr<const Pcm> pcm) {
     const pa_sample_spec sampleFormat{PA_SAMPLE_S16NE, uint32_t(pcm->sampleRate), uint8_t(pcm->channels)};
     pa_channel_map map;
-    if (!pa_channel_map_init_extend(&map, unsigned(pcm->channels), PA_CHANNEL_MAP_DEFAULT))
+    if (!pulse().pa_channel_map_init_extend(&map, unsigned(pcm->channels), PA_CHANNEL_MAP_DEFAULT))
         return;
-    pa_proplist *properties = pa_proplist_new();
-    pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
-    pa_stream *stream = pa_stream_new_with_proplist(context, "sound cue", &sampleFormat, &map, properties);
-    pa_proplist_free(properties);
+    pa_proplist *properties = pulse().pa_proplist_new();
+    pulse().pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
+    pa_stream *stream =
+        pulse().pa_stream_new_with_proplist(context, "sound cue", &sampleFormat, &map, properties);
+    pulse().pa_proplist_free(properties);
     if (!stream)
         return;
     auto cue = std::make_unique<CueStream>();
     cue->stream = stream;
     cue->pcm = std::move(pcm);
-    pa_stream_set_state_callback(stream, &Connection::onStreamState, this);
-    pa_stream_set_write_callback(stream, &Connection::onWritable, this);
-    if (pa_stream_connect_playback(stream, nullptr, nullptr, PA_STREAM_NOFLAGS, nullptr, nullptr) < 0) {
-        pa_stream_set_state_callback(stream, nullptr, nullptr);
-        pa_stream_set_write_callback(stream, nullptr, nullptr);
-        pa_stream_unref(stream);
+    pulse().pa_stream_set_state_callback(stream, &Connection::onStreamState, this);
+    pulse().pa_stream_set_write_callback(stream, &Connection::onWritable, this);
+    if (pulse().pa_stream_connect_playback(stream, nullptr, nullptr, PA_STREAM_NOFLAGS, nullptr, nullptr) <
+        0) {
+        pulse().pa_stream_set_state_callback(stream, nullptr, nullptr);
+        pulse().pa_stream_set_write_callback(stream, nullptr, nullptr);
+        pulse().pa_stream_unref(stream);
         return;
     }
     current = cue.get();
@@ -164,9 +174,9 @@ void PulseOutput::Connection::startStream(std::shared_ptr<const Pcm> pcm) {
 // the server has not made yet cannot be disconnected; it is closed when it becomes ready.
 void PulseOutput::Connection::cutOff(CueStream &cue) {
     cue.abandoned = true;
-    pa_stream_set_write_callback(cue.stream, nullptr, nullptr);
-    if (pa_stream_get_state(cue.stream) == PA_STREAM_READY)
-        pa_stream_disconnect(cue.stream);
+    pulse().pa_stream_set_write_callback(cue.stream, nullptr, nullptr);
+    if (pulse().pa_stream_get_state(cue.stream) == PA_STREAM_READY)
+        pulse().pa_stream_disconnect(cue.stream);
 }
 
 CueStream *PulseOutput::Connection::find(pa_stream *stream) {
@@ -182,15 +192,15 @@ void PulseOutput::Connection::forget(pa_stream *stream) {
         return;
     if (current == found->second.get())
         current = nullptr;
-    pa_stream_set_state_callback(stream, nullptr, nullptr);
-    pa_stream_set_write_callback(stream, nullptr, nullptr);
+    pulse().pa_stream_set_state_callback(stream, nullptr, nullptr);
+    pulse().pa_stream_set_write_callback(stream, nullptr, nullptr);
     streams.erase(found);
-    pa_stream_unref(stream);
+    pulse().pa_stream_unref(stream);
 }
 
 void PulseOutput::Connection::onContextState(pa_context *context, void *user) {
     auto *self = static_cast<Connection *>(user);
-    const pa_context_state_t state = pa_context_get_state(context);
+    const pa_context_state_t state = pulse().pa_context_get_state(context);
     if (state == PA_CONTEXT_READY && self->pending)
         self->startStream(std::move(self->pending));
     else if (isFinal(state))
@@ -202,10 +212,10 @@ void PulseOutput::Connection::onStreamState(pa_stream *stream, void *user) {
     CueStream *cue = self->find(stream);
     if (!cue)
         return;
-    switch (pa_stream_get_state(stream)) {
+    switch (pulse().pa_stream_get_state(stream)) {
     case PA_STREAM_READY:
         if (cue->abandoned)
-            pa_stream_disconnect(stream);
+            pulse().pa_stream_disconnect(stream);
         else
             ++self->started;
         break;
@@ -224,17 +234,17 @@ void PulseOutput::Connection::onWritable(pa_stream *stream, std::size_t bytes, v
     if (!cue || cue->abandoned)
         return;
     const std::size_t count = std::min(bytes, cue->totalBytes() - cue->writtenBytes);
-    if (count > 0 &&
-        pa_stream_write(stream, cue->bytes() + cue->writtenBytes, count, nullptr, 0, PA_SEEK_RELATIVE) < 0)
+    if (count > 0 && pulse().pa_stream_write(stream, cue->bytes() + cue->writtenBytes, count, nullptr, 0,
+                                             PA_SEEK_RELATIVE) < 0)
         return;
     cue->writtenBytes += count;
     if (cue->writtenBytes < cue->totalBytes())
         return;
     // All handed over; the server still holds a buffer of it. The stream is closed once that is heard,
     // since closing it now would cut off the end of the sound.
-    pa_stream_set_write_callback(stream, nullptr, nullptr);
-    if (pa_operation *draining = pa_stream_drain(stream, &Connection::onDrained, self))
-        pa_operation_unref(draining);
+    pulse().pa_stream_set_write_callback(stream, nullptr, nullptr);
+    if (pa_operation *draining = pulse().pa_stream_drain(stream, &Connection::onDrained, self))
+        pulse().pa_operation_unref(draining);
 }
 
 void PulseOutput::Connection::onDrained(pa_stream *stream, int, void *user) {
@@ -244,8 +254,8 @@ void PulseOutput::Connection::onDrained(pa_stream *stream, int, void *user) {
         return;
     if (self->current == cue)
         self->current = nullptr;
-    if (pa_stream_get_state(stream) == PA_STREAM_READY)
-        pa_stream_disconnect(stream);
+    if (pulse().pa_stream_get_state(stream) == PA_STREAM_READY)
+        pulse().pa_stream_disconnect(stream);
 }
 
 PulseOutput::PulseOutput() : connection(std::make_unique<Connection>()) {}
@@ -259,7 +269,7 @@ void PulseOutput::play(std::shared_ptr<const Pcm> pcm) {
     MainloopLock lock(connection->mainloop);
     if (!connection->ensureContext())
         return;
-    if (pa_context_get_state(connection->context) == PA_CONTEXT_READY)
+    if (pulse().pa_context_get_state(connection->context) == PA_CONTEXT_READY)
         connection->startStream(std::move(pcm));
     else
         connection->pending = std::move(pcm);

@@ -1,12 +1,13 @@
 #include "platform/wave_decoder.h"
 
+#include "platform/audio_libraries.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <limits>
 #include <memory>
 #include <pulse/sample.h>
-#include <sndfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -85,9 +86,15 @@ sf_count_t readerTell(void *user) {
 SF_VIRTUAL_IO boundedIo{readerLength, readerSeek, readerRead, readerWrite, readerTell};
 
 struct SndfileCloser {
-    void operator()(SNDFILE *file) const { sf_close(file); }
+    void operator()(SNDFILE *file) const { sndfileLibrary()->sf_close(file); }
 };
 using SndfileHandle = std::unique_ptr<SNDFILE, SndfileCloser>;
+
+// The file as libsndfile reads it; null when it is no sound libsndfile knows, or libsndfile is missing.
+SndfileHandle openSndfile(BoundedReader &reader, SF_INFO &info) {
+    const SndfileLibrary *sndfile = sndfileLibrary();
+    return SndfileHandle(sndfile ? sndfile->sf_open_virtual(&boundedIo, SFM_READ, &info, &reader) : nullptr);
+}
 
 std::optional<BoundedReader> readerFor(int fd, sf_count_t readableBytes, qint64 calls) {
     struct stat status {};
@@ -98,11 +105,8 @@ std::optional<BoundedReader> readerFor(int fd, sf_count_t readableBytes, qint64 
 
 // The server refuses a rate or a channel count outside its range, and would say so only later.
 bool serverTakes(const SF_INFO &info) {
-    if (info.channels < 1 || info.samplerate < 1 || unsigned(info.channels) > PA_CHANNELS_MAX ||
-        unsigned(info.samplerate) > PA_RATE_MAX)
-        return false;
-    const pa_sample_spec sampleFormat{PA_SAMPLE_S16NE, uint32_t(info.samplerate), uint8_t(info.channels)};
-    return pa_sample_spec_valid(&sampleFormat) != 0;
+    return info.channels >= 1 && info.samplerate >= 1 && unsigned(info.channels) <= PA_CHANNELS_MAX &&
+           unsigned(info.samplerate) <= PA_RATE_MAX;
 }
 
 } // namespace
@@ -120,7 +124,7 @@ std::optional<WaveHeader> probeWave(int fd) {
     if (!reader)
         return std::nullopt;
     SF_INFO info{};
-    const SndfileHandle file(sf_open_virtual(&boundedIo, SFM_READ, &info, &*reader));
+    const SndfileHandle file = openSndfile(*reader, info);
     if (!file || !serverTakes(info) || info.frames < 1)
         return std::nullopt;
     return WaveHeader{info.channels, info.samplerate};
@@ -131,7 +135,7 @@ std::optional<Pcm> decodeWave(int fd, const WaveLimits &limits, const std::funct
     if (!reader)
         return std::nullopt;
     SF_INFO info{};
-    const SndfileHandle file(sf_open_virtual(&boundedIo, SFM_READ, &info, &*reader));
+    const SndfileHandle file = openSndfile(*reader, info);
     if (!file || !serverTakes(info) || info.frames < 1)
         return std::nullopt;
 
@@ -149,8 +153,8 @@ std::optional<Pcm> decodeWave(int fd, const WaveLimits &limits, const std::funct
     for (sf_count_t done = 0; done < maxFrames;) {
         if (superseded())
             return std::nullopt;
-        const sf_count_t got =
-            sf_readf_float(file.get(), chunk.data(), std::min(chunkFrames, maxFrames - done));
+        const sf_count_t got = sndfileLibrary()->sf_readf_float(file.get(), chunk.data(),
+                                                                std::min(chunkFrames, maxFrames - done));
         if (got <= 0)
             break;
         std::transform(chunk.begin(), chunk.begin() + got * info.channels, std::back_inserter(pcm.samples),

@@ -92,9 +92,12 @@ const CardPicture &cardBackPicture() {
 const QIcon &corvaneIcon() {
     ensureTableResources();
     static const QIcon icon = [] {
-        // Every size the desktop installs, each drawn for its size rather than scaled from another.
+        // The sizes a window manager draws a window's own icon at, each drawn for its size rather than
+        // scaled from another. Larger views (task switchers, docks, the launcher) take the installed icon
+        // theme's copy by the desktop file's name; a 256-pixel window icon would cost every window a
+        // quarter of a megabyte sent to the display, and the start a few milliseconds.
         QIcon sizes;
-        for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        for (const int size : windowIconSizes)
             sizes.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
         return sizes;
     }();

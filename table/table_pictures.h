@@ -21,6 +21,7 @@ const CardPicture &cardBackPicture(qreal devicePixelRatio);
 const QPixmap &backgroundPicture();
 const CardPicture &cardBackPicture();
 
-// The program's icon in every size rendered from its drawing, the same pictures the desktop's launcher
-// shows.
+// The icon sizes the program's windows carry, the smaller of those the desktop's launcher shows.
+inline constexpr int windowIconSizes[] = {16, 22, 24, 32, 48, 64};
+// The program's window icon in those sizes, the same pictures as the installed icon theme's.
 const QIcon &corvaneIcon();

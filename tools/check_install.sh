@@ -150,6 +150,8 @@ check_package() {
     contents="$(dpkg-deb --contents "$deb" | awk '{ print $6 }')"
     expect "the package is in section games" test "$(dpkg-deb --field "$deb" Section)" = games
     expect "its dependencies come from shlibdeps" grep -q 'libqt6widgets6' <(dpkg-deb --field "$deb" Depends)
+    expect "it depends on the sound libraries it opens at the first sound" \
+        grep -qE 'libpulse0.*libsndfile1|libsndfile1.*libpulse0' <(dpkg-deb --field "$deb" Depends)
     expect "it holds nothing outside /usr" test -z "$(grep -v '^\./$\|^\./usr/' <<<"$contents" | tee /dev/stderr)"
     # Debian's games keep their programs in /usr/games.
     expect "it has no /usr/bin" none_match '^\./usr/bin/' <<<"$contents"

@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QRegularExpression>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -26,12 +27,14 @@ QList<QSize> installedIconSizes() {
 
 } // namespace
 
-TEST(WindowIcon, HoldsEveryInstalledSizeDrawnForThatSize) {
+TEST(WindowIcon, HoldsEveryWindowSizeOfTheInstalledIconDrawnForThatSize) {
     const QList<QSize> installed = installedIconSizes();
     ASSERT_GE(installed.size(), 8) << "the icon theme folders were not found";
     const QIcon &icon = corvaneIcon();
 
-    for (const QSize &size : installed) {
+    for (const int side : windowIconSizes) {
+        const QSize size(side, side);
+        EXPECT_TRUE(installed.contains(size)) << side << ": the launcher's icon has this size too";
         EXPECT_TRUE(icon.availableSizes().contains(size)) << size.width();
         // An icon drawn for its size fills its own square: the pixmap is neither scaled up from a smaller
         // one nor a missing file's empty picture.
@@ -46,9 +49,12 @@ TEST(WindowIcon, HoldsEveryInstalledSizeDrawnForThatSize) {
 TEST(WindowIcon, IsTheTableAndHelpWindowsIcon) {
     ScriptedTable table;
     BJHelp help;
-    const QSize largest(256, 256);
+    const QSize largest(64, 64);
 
-    for (const QWidget *window : std::initializer_list<const QWidget *>{table.window.get(), &help})
-        EXPECT_TRUE(window->windowIcon().availableSizes().contains(largest))
-            << window->objectName().toStdString();
+    for (const QWidget *window : std::initializer_list<const QWidget *>{table.window.get(), &help}) {
+        const QList<QSize> sizes = window->windowIcon().availableSizes();
+        EXPECT_TRUE(sizes.contains(largest)) << window->objectName().toStdString();
+        EXPECT_TRUE(std::all_of(sizes.begin(), sizes.end(), [&](QSize size) { return size.width() <= 64; }))
+            << window->objectName().toStdString() << ": larger sizes come from the icon theme";
+    }
 }
