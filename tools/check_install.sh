@@ -69,6 +69,11 @@ media_not_installed() {
 }
 expect "the program is usr/bin/corvane" test -x "$usr/bin/corvane"
 expect "bin/ holds programs only" test -z "$(files_not_programs | tee /dev/stderr)"
+if have readelf; then
+    # Loading them with the program would slow its start for every player, including the silent ones.
+    expect "the game opens the sound libraries at the first sound, not at its start" \
+        none_match 'libpulse\|libsndfile' < <(readelf --dynamic "$usr/bin/corvane")
+fi
 expect "the sounds and clips are in share/corvane" test -z "$(media_not_installed | tee /dev/stderr)"
 for doc in copyright changelog LICENSE; do
     expect "share/doc/corvane/$doc is there" test -s "$usr/share/doc/corvane/$doc"
