@@ -90,12 +90,6 @@ struct SndfileCloser {
 };
 using SndfileHandle = std::unique_ptr<SNDFILE, SndfileCloser>;
 
-// The file as libsndfile reads it; null when it is no sound libsndfile knows, or libsndfile is missing.
-SndfileHandle openSndfile(BoundedReader &reader, SF_INFO &info) {
-    const SndfileLibrary *sndfile = sndfileLibrary();
-    return SndfileHandle(sndfile ? sndfile->sf_open_virtual(&boundedIo, SFM_READ, &info, &reader) : nullptr);
-}
-
 std::optional<BoundedReader> readerFor(int fd, sf_count_t readableBytes, qint64 calls) {
     struct stat status {};
     if (fd < 0 || ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
@@ -107,6 +101,16 @@ std::optional<BoundedReader> readerFor(int fd, sf_count_t readableBytes, qint64 
 bool serverTakes(const SF_INFO &info) {
     return info.channels >= 1 && info.samplerate >= 1 && unsigned(info.channels) <= PA_CHANNELS_MAX &&
            unsigned(info.samplerate) <= PA_RATE_MAX;
+}
+
+// The file as libsndfile reads it, with its header in `info`; null unless it holds at least one frame the
+// server takes, or when libsndfile is missing.
+SndfileHandle openPlayable(BoundedReader &reader, SF_INFO &info) {
+    const SndfileLibrary *sndfile = sndfileLibrary();
+    SndfileHandle file(sndfile ? sndfile->sf_open_virtual(&boundedIo, SFM_READ, &info, &reader) : nullptr);
+    if (!file || !serverTakes(info) || info.frames < 1)
+        return nullptr;
+    return file;
 }
 
 } // namespace
@@ -124,8 +128,8 @@ std::optional<WaveHeader> probeWave(int fd) {
     if (!reader)
         return std::nullopt;
     SF_INFO info{};
-    const SndfileHandle file = openSndfile(*reader, info);
-    if (!file || !serverTakes(info) || info.frames < 1)
+    const SndfileHandle file = openPlayable(*reader, info);
+    if (!file)
         return std::nullopt;
     return WaveHeader{info.channels, info.samplerate};
 }
@@ -135,8 +139,8 @@ std::optional<Pcm> decodeWave(int fd, const WaveLimits &limits, const std::funct
     if (!reader)
         return std::nullopt;
     SF_INFO info{};
-    const SndfileHandle file = openSndfile(*reader, info);
-    if (!file || !serverTakes(info) || info.frames < 1)
+    const SndfileHandle file = openPlayable(*reader, info);
+    if (!file)
         return std::nullopt;
 
     // Read as float, libsndfile brings every encoding to one scale. Read as short, a floating-point file
