@@ -1,5 +1,5 @@
-#include "corvane_version.h"
 #include "platform/first_paint_probe.h"
+#include "table/application_identity.h"
 #include "table/table_window.h"
 #include "table/translations_setup.h"
 
@@ -9,10 +9,7 @@
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Corvane"));
-    QApplication::setApplicationVersion(QString::fromLatin1(corvaneVersion));
-    // Names the installed launcher, so that a Wayland desktop shows the window with the launcher's icon.
-    QGuiApplication::setDesktopFileName(QString::fromLatin1(corvaneDesktopId));
+    nameApplication();
     installTranslations(QLocale::system().uiLanguages(), &app);
     BJMain table;
     table.show();

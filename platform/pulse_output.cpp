@@ -1,5 +1,6 @@
 #include "platform/pulse_output.h"
 
+#include "corvane_version.h"
 #include "platform/audio_libraries.h"
 #include "platform/wave_decoder.h"
 
@@ -118,7 +119,10 @@ bool PulseOutput::Connection::ensureContext() {
         return true;
     pa_proplist *properties = pulse().pa_proplist_new();
     pulse().pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, applicationName);
-    pulse().pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, "corvane");
+    // The launcher's id, which also names the installed icon, lets a desktop's mixer show the stream under
+    // the game's name and icon.
+    pulse().pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, corvaneDesktopId);
+    pulse().pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, corvaneDesktopId);
     context = pulse().pa_context_new_with_proplist(pulse().pa_threaded_mainloop_get_api(mainloop),
                                                    applicationName, properties);
     pulse().pa_proplist_free(properties);

@@ -1,38 +1,38 @@
 #!/usr/bin/env bash
-# Checks the README's two commands the way a newcomer meets them: in a bare Debian 12 root that has
-# nothing but git (and sudo), from a fresh clone of what is committed, both as root and as an ordinary
-# user with passwordless sudo. In order:
-#   1. root:     tools/play.sh, which installs the packages for playing through apt itself
-#   2. newcomer: tools/play.sh, finding those packages there
+# Checks the README's two commands the way a newcomer meets them: in a bare Debian root of the release
+# given that has nothing but git (and sudo), from a fresh clone of what is committed, as an ordinary user
+# with passwordless sudo and, with --as-root-too, as root first. In order:
+#   1. root:     tools/play.sh, which installs the packages for playing through apt itself (--as-root-too)
+#   2. newcomer: tools/play.sh, installing those packages through sudo (or finding them there)
 #   3. newcomer: tools/test.sh, which installs the packages for testing through sudo
-#   4. root:     tools/test.sh
+#   4. newcomer: the README's package command, then the package installed with apt and started
 # The game is started offscreen and counts as playing when it is still up a few seconds later.
 #
-#   tools/check_fresh_debian.sh [--keep]      --keep leaves the root in place until the next run
+#   tools/check_fresh_debian.sh [--suite bookworm|trixie|...] [--as-root-too] [--keep]
 #
+# --suite names the Debian release (default: bookworm); --keep leaves the root in place until the next run.
 # Exits 0 on PASS, 1 on FAIL, and 77 when this machine cannot build the root (not root, no mount or pid
-# namespaces, no mmdebstrap, the mirror unreachable) or the repository is a shallow clone, saying why. Needs root. Downloaded packages are kept
-# in $cache_dir between runs; the root itself is built anew every time.
+# namespaces, no mmdebstrap, the mirror unreachable) or the repository is a shallow clone, saying why.
+# Needs root. Downloaded packages are kept in a cache of the release's own between runs; the root itself
+# is built anew every time.
 set -euo pipefail
 
 readonly work_dir=/var/tmp/corvane-fresh-debian
-readonly cache_dir=/var/cache/corvane-fresh-debian/archives
-readonly suite=bookworm
 # minbase is the package set of Debian's own container image; a newcomer adds git to it, and sudo to be
 # able to work as an ordinary user.
 readonly variant=minbase
 readonly included=git,ca-certificates,sudo
 readonly user=newcomer
-# Generous: a cold run downloads about 250 MB, installs about 500 packages and builds the game and its
-# tests in two clones.
-readonly time_limit=75m
+# Generous: a cold run downloads about 400 MB, installs about 700 packages and builds the game and its
+# tests.
+readonly time_limit=50m
 readonly game_seconds=5
 
 # ---------------------------------------------------------------------------------------------------
 # Inside the root's own mount and pid namespaces: every mount and process ends with them.
 # ---------------------------------------------------------------------------------------------------
 if [ "${1-}" = --inside ]; then
-    root=$2
+    root=$2 cache_dir=$3 as_root_too=$4
     progress() { echo "$*" >&3; }
     mount -t proc proc "$root/proc"
     mount -t sysfs sysfs "$root/sys"
@@ -63,12 +63,11 @@ if [ "${1-}" = --inside ]; then
     }
 
     play=/srv/corvane-check/play_briefly.sh
-    step root "clone and play" "sh $play $game_seconds"
+    [ "$as_root_too" = yes ] && step root "clone and play" "sh $play $game_seconds"
     step "$user" "clone and play" "sh $play $game_seconds"
     step "$user" "test" "set -o pipefail; cd corvane && tools/test.sh 2>&1 | tee test.log"
     test_summary "/home/$user/corvane/test.log"
-    step root "test" "set -o pipefail; cd corvane && tools/test.sh 2>&1 | tee test.log"
-    test_summary /root/corvane/test.log
+    step "$user" "package, install and play" "cd corvane && sh /srv/corvane-check/package_and_play.sh $game_seconds"
 
     # Old versions that the mirror no longer has would only pile up in the cache.
     chroot "$root" apt-get autoclean -q >/dev/null || true
@@ -80,14 +79,26 @@ fi
 # On the host.
 # ---------------------------------------------------------------------------------------------------
 keep=no
-case "${1-}" in
-"") ;;
---keep) keep=yes ;;
-*)
-    echo "usage: $0 [--keep]" >&2
-    exit 2
-    ;;
-esac
+suite=bookworm
+as_root_too=no
+while [ "$#" -gt 0 ]; do
+    case "$1" in
+    --keep) keep=yes ;;
+    --as-root-too) as_root_too=yes ;;
+    --suite)
+        [ "$#" -ge 2 ] || { echo "usage: $0 [--suite release] [--as-root-too] [--keep]" >&2; exit 2; }
+        suite=$2
+        shift
+        ;;
+    *)
+        echo "usage: $0 [--suite release] [--as-root-too] [--keep]" >&2
+        exit 2
+        ;;
+    esac
+    shift
+done
+# Each release keeps its own packages: apt's autoclean in one root would throw out the other's.
+cache_dir=/var/cache/corvane-fresh-debian/$suite/archives
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 self="$repo/tools/check_fresh_debian.sh"
@@ -119,7 +130,7 @@ fi
 rm -rf --one-file-system "$work_dir"/run-*
 find "$work_dir/logs" -name '*.log' | sort | head -n -9 | xargs -r rm -f
 stamp=$(date +%Y%m%d-%H%M%S)
-log="$work_dir/logs/$stamp.log"
+log="$work_dir/logs/$stamp-$suite.log"
 run_dir=$(mktemp -d "$work_dir/run-$stamp.XXXXXX")
 root="$run_dir/root"
 started=$(date +%s)
@@ -141,11 +152,15 @@ trap 'exit 143' TERM
 
 # The root uses the Debian mirrors that this machine's apt uses, which may be a local mirror or a proxy,
 # and the same settings for reaching them.
+# The release checked need not be this machine's own: its suites (bookworm, bookworm-updates,
+# bookworm-security) are renamed for it (trixie, trixie-updates, trixie-security).
 debian_mirrors() {
-    apt-cache policy 2>/dev/null | awk -v suite="$suite" '
+    local host_release
+    host_release=$(. /etc/os-release 2>/dev/null && echo "${VERSION_CODENAME-}")
+    apt-cache policy 2>/dev/null | awk -v suite="$suite" -v host="${host_release:-$suite}" '
         $3 ~ "/" && $NF == "Packages" { uri = $2; split($3, dist, "/"); next_is_release = 1; next }
-        next_is_release && /release/ && /o=Debian/ && dist[1] ~ "^" suite {
-            line = "deb " uri " " dist[1] " " dist[2]
+        next_is_release && /release/ && /o=Debian/ && index(dist[1], host) == 1 {
+            line = "deb " uri " " suite substr(dist[1], length(host) + 1) " " dist[2]
             if (!(line in seen)) { seen[line] = 1; print line }
         }
         { next_is_release = 0 }'
@@ -247,9 +262,31 @@ for package in $(tools/install_dependencies.sh --for test --list); do
 done
 exit "$status"
 EOF
+cat >"$root/srv/corvane-check/package_and_play.sh" <<'EOF'
+# In a clone where the play and test commands have run: builds the Debian package as the README says,
+# installs it with apt, starts the installed game offscreen and ends it once it has stayed up for the
+# seconds given, then removes the package again.
+set -eu
+seconds=$1
+tools/build.sh --for play
+(cd build && cpack -G DEB)
+set -- build/corvane_*_"$(dpkg --print-architecture)".deb
+[ -f "$1" ] || { echo "package_and_play: cpack made no package"; exit 1; }
+echo "package_and_play: $1 depends on $(dpkg-deb --field "$1" Depends)"
+sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "./$1"
+status=0
+QT_QPA_PLATFORM=offscreen timeout "$seconds" /usr/games/corvane || status=$?
+sudo apt-get remove -y -q corvane
+if [ "$status" -ne 124 ]; then
+    echo "package_and_play: the installed game ended with status $status within $seconds seconds"
+    exit 1
+fi
+echo "package_and_play: the installed game was still running after $seconds seconds"
+EOF
 
 status=0
 timeout --kill-after=1m "$time_limit" unshare --mount --pid --fork --kill-child "$self" --inside "$root" \
+    "$cache_dir" "$as_root_too" \
     3>&1 >>"$log" 2>&1 || status=$?
 took=$(($(date +%s) - started))
 if [ "$status" -eq 0 ]; then

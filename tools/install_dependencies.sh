@@ -1,6 +1,6 @@
 #!/bin/sh
-# Installs the Debian 12 packages that Corvane needs, asking apt only for those that are missing. Uses
-# sudo when not run as root.
+# Installs the Debian packages that Corvane needs, asking apt only for those that are missing. Uses sudo
+# when not run as root. The names are the same in Debian 12 (bookworm) and Debian 13 (trixie).
 #
 #   tools/install_dependencies.sh [--for play|test] [--list]
 #
@@ -10,14 +10,15 @@ set -eu
 
 # Building and playing: the compiler, CMake, Qt (with Linguist's tools, which compile the translations),
 # libsndfile to read the sounds, libpulse to play them, and a font for the table's text. Qt's X11 platform
-# plugin comes with the Qt libraries; Qt's own German and French words (the alert's button) come with
-# qt6-translations-l10n.
+# plugin comes with the Qt libraries, its Wayland plugin with qt6-wayland; Qt's own German and French
+# words (the alert's button) come with qt6-translations-l10n.
 play_packages="build-essential cmake pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools
-    qt6-translations-l10n libsndfile1-dev libpulse-dev fonts-dejavu-core"
+    qt6-translations-l10n qt6-wayland libsndfile1-dev libpulse-dev fonts-dejavu-core"
 
 # Testing, on top of the above: GoogleTest; a sound server to play to, and pactl and parec to watch it;
-# the validators of the desktop entry, the AppStream data, the package and the manual page.
-test_packages="libgtest-dev pulseaudio pulseaudio-utils desktop-file-utils appstream lintian man-db"
+# a headless Wayland compositor; the validators of the desktop entry, the AppStream data, the package and
+# the manual page.
+test_packages="libgtest-dev pulseaudio pulseaudio-utils weston desktop-file-utils appstream lintian man-db"
 
 usage() {
     echo "usage: $0 [--for play|test] [--list]" >&2

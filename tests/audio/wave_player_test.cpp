@@ -1,3 +1,4 @@
+#include "corvane_version.h"
 #include "platform/sndfile_wave_player.h"
 
 #include <QCoreApplication>
@@ -69,12 +70,21 @@ bool serverAnswers() {
     return pactl.waitForFinished() && pactl.exitStatus() == QProcess::NormalExit && pactl.exitCode() == 0;
 }
 
-bool serverHasPlaybackFrom(qint64 pid) {
+// The server's description of the stream that the process plays, or nothing when it plays none.
+QString playbackFrom(qint64 pid) {
     QProcess pactl;
     pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("sink-inputs")});
     pactl.waitForFinished();
-    return pactl.readAllStandardOutput().contains(
-        QStringLiteral("application.process.id = \"%1\"").arg(pid).toUtf8());
+    const QString ours = QStringLiteral("application.process.id = \"%1\"").arg(pid);
+    for (const QString &input :
+         QString::fromUtf8(pactl.readAllStandardOutput()).split(QStringLiteral("Sink Input #")))
+        if (input.contains(ours))
+            return input;
+    return {};
+}
+
+bool serverHasPlaybackFrom(qint64 pid) {
+    return !playbackFrom(pid).isEmpty();
 }
 
 // Hears what the default output plays, by recording its sink's monitor as mono 16-bit samples.
@@ -224,6 +234,22 @@ TEST_F(WavePlayerTest, FinishedSoundGivesUpItsStream) {
     // The file is decoded and the stream made on the player's own thread, a moment after play() returns.
     ASSERT_TRUE(waitUntil([&] { return serverHasPlaybackFrom(self); }));
     EXPECT_TRUE(waitUntil([&] { return !serverHasPlaybackFrom(self); }));
+}
+
+// A desktop's mixer names the stream after the game and matches it to the launcher and its icon.
+TEST_F(WavePlayerTest, StreamTellsTheDesktopWhoPlaysIt) {
+    const QString cue = tone("cue.wav", {44100, 2, SF_FORMAT_PCM_16}, 1);
+    const qint64 self = QCoreApplication::applicationPid();
+
+    ASSERT_NE(player.play(cue), 0);
+    ASSERT_TRUE(waitUntil([&] { return serverHasPlaybackFrom(self); }));
+    const QString stream = playbackFrom(self);
+    const QString launcher = QString::fromLatin1(corvaneDesktopId);
+    for (const QString &property :
+         {QStringLiteral("application.name = \"Corvane\""), "application.id = \"" + launcher + '"',
+          "application.icon_name = \"" + launcher + '"', QStringLiteral("media.role = \"game\"")})
+        EXPECT_TRUE(stream.contains(property)) << property.toStdString() << " not in\n"
+                                               << stream.toStdString();
 }
 
 // Refused before any audio device is involved, so this needs no sound server.

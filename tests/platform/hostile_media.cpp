@@ -5,6 +5,7 @@
 #include <QRandomGenerator>
 #include <QtEndian>
 #include <memory>
+#include <pulse/sample.h>
 #include <sndfile.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -221,10 +222,12 @@ void writeSounds(CorpusWriter &corpus) {
              Lie{"data-claims-4GB.wav", {1, 1, 22050, 16, 0xFFFFFFF0u}, Outcome::Plays},
              Lie{"no-channels.wav", {1, 0, 22050, 16, 4410}, Outcome::Refused},
              Lie{"65535-channels.wav", {1, 65535, 22050, 16, 4410}, Outcome::Either},
-             Lie{"40-channels.wav", {1, 40, 22050, 16, 4410}, Outcome::Refused},
+             Lie{"channels-beyond-the-server.wav",
+                 {1, PA_CHANNELS_MAX + 1, 22050, 16, 4410},
+                 Outcome::Refused},
              Lie{"rate-0.wav", {1, 1, 0, 16, 4410}, Outcome::Refused},
              Lie{"rate-4G.wav", {1, 1, 0xFFFFFFFFu, 16, 4410}, Outcome::Refused},
-             Lie{"rate-768k.wav", {1, 1, 768000, 16, 4410}, Outcome::Refused},
+             Lie{"rate-beyond-the-server.wav", {1, 1, PA_RATE_MAX + 1, 16, 4410}, Outcome::Refused},
              Lie{"rate-1.wav", {1, 1, 1, 16, 4410}, Outcome::Either},
              Lie{"bits-0.wav", {1, 1, 22050, 0, 4410}, Outcome::Either},
              Lie{"bits-7.wav", {1, 1, 22050, 7, 4410}, Outcome::Either},
