@@ -45,6 +45,10 @@ until [ -S "$dir/corvane-wayland" ]; do
     sleep 0.1
 done
 
+# Qt complains on stderr of a locale that is not UTF-8, as a bare system's "C" is; that is the system's
+# word, not the game's.
+[ "$(locale charmap 2>/dev/null)" = UTF-8 ] || export LC_ALL=C.UTF-8
+
 # In a sanitized build, the leaks that Qt's Wayland platform and Mesa leave at exit are told apart by
 # their callers (tools/sanitizer/lsan.supp), which the fast unwinder can't reach through system libraries
 # built without frame pointers. Other builds ignore the variable.
