@@ -1,4 +1,5 @@
 #include "platform/animation_player.h"
+#include "table/narrator.h"
 #include "table/table_window.h"
 
 #include <QAction>
@@ -66,6 +67,7 @@ void BJMain::tellOutcome(RoundOutcome outcome) {
     }
     Flash->setAccessibleName(words);
     Flash->setAccessibleDescription(tr("Outcome of the round"));
+    narrator->tellOutcome(outcome);
 }
 
 void BJMain::tellNoOutcome() {
