@@ -116,7 +116,12 @@ void Narrator::tellNews() {
     toldStake = stake;
     toldMoney = money;
     if (!words.isEmpty())
-        notice.say(table, words);
+        say(table, words);
+}
+
+void Narrator::say(QWidget *window, const QString &words) {
+    notice.say(window, words);
+    emit spoke(words);
 }
 
 QString Narrator::insuranceQuestion() {
@@ -227,5 +232,5 @@ void Narrator::readTable(const RoundControls &enabled, bool insuranceOffered) {
     sentences << tr("Bet %1, money %2.").arg(amount(stake), amount(money));
     sentences << whatThePlayerMayDo(enabled, insuranceOffered);
     QWidget *active = QApplication::activeWindow();
-    notice.say(active ? active : table, sentences.join(QLatin1Char(' ')));
+    say(active ? active : table, sentences.join(QLatin1Char(' ')));
 }

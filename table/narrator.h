@@ -41,6 +41,10 @@ public:
     // the money, and what the player may do now.
     void readTable(const RoundControls &enabled, bool insuranceOffered);
 
+signals:
+    // Every sentence as it goes to the screen reader.
+    void spoke(const QString &words);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -65,11 +69,12 @@ private:
     QString moneyInWords(bool dealtCards) const;
     QString cardsDrawn(const std::vector<int> &positions, const std::array<int, 7> &hand) const;
     QString whatThePlayerMayDo(const RoundControls &enabled, bool insuranceOffered) const;
+    void say(QWidget *window, const QString &words);
 
     QWidget *table;
     ScreenReaderNotice notice;
     // Fires once the round has finished its step and waits again; never left running.
-    QTimer newsTimer;
+    QTimer newsTimer{this};
 
     // The cards face up on the table by position, 0 where a box is empty or face down.
     std::array<int, 7> playerCards{};

@@ -46,15 +46,15 @@ if [ "${1-}" != --inside ]; then
     export HOME="$dir/home" XDG_RUNTIME_DIR="$dir/runtime" XDG_CONFIG_HOME="$dir/home/config" \
         XDG_DATA_HOME="$dir/home/data" XDG_CACHE_HOME="$dir/home/cache" XDG_STATE_HOME="$dir/home/state"
     # Speech to no sound server stalls the speech server and Orca with it.
-    # The bus daemons' chatter goes to a file; the test's own messages come out on descriptor 3.
+    # The bus daemons' chatter goes to a file; the test's own output comes out on descriptors 3 and 4.
     "$source_dir/tools/with_sound_server.sh" dbus-run-session -- sh "$0" --inside "$1" "$dir" \
-        3>&2 2>"$dir/bus.log"
+        3>&1 4>&2 >"$dir/bus.log" 2>&1
     exit $?
 fi
 
 program=$2
 dir=$3
-exec 2>&3 3>&-
+exec >&3 2>&4 3>&- 4>&-
 # The sound server's wrapper may have pointed the runtime folder at its own.
 export XDG_RUNTIME_DIR="$dir/runtime"
 transcript="$dir/orca.log"
