@@ -4,7 +4,6 @@
 #include "betting/payouts.h"
 #include "platform/card_deck.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QWidget>
 
@@ -110,13 +109,18 @@ bool Narrator::eventFilter(QObject *watched, QEvent *event) {
 void Narrator::tellNews() {
     if (!newsWaiting || !table->isActiveWindow())
         return;
+    const QString words = takeNews();
+    if (!words.isEmpty())
+        say(table, words);
+}
+
+QString Narrator::takeNews() {
     const QString words = newsInWords();
     news = News{};
     newsWaiting = false;
     toldStake = stake;
     toldMoney = money;
-    if (!words.isEmpty())
-        say(table, words);
+    return words;
 }
 
 void Narrator::say(QWidget *window, const QString &words) {
@@ -125,11 +129,7 @@ void Narrator::say(QWidget *window, const QString &words) {
 }
 
 QString Narrator::insuranceQuestion() {
-    QString words = newsInWords();
-    news = News{};
-    newsWaiting = false;
-    toldStake = stake;
-    toldMoney = money;
+    const QString words = takeNews();
     //: The insurance offer as a screen reader speaks it; %1 is what the insurance costs.
     const QString question = tr("Insurance for %1?").arg(amount(insuranceCost(stake)));
     return words.isEmpty() ? question : words + QLatin1Char(' ') + question;
@@ -231,6 +231,7 @@ void Narrator::readTable(const RoundControls &enabled, bool insuranceOffered) {
         sentences << tr("Dealer has %1, %2.").arg(cardList(dealer), totalInWords(dealerTotal));
     sentences << tr("Bet %1, money %2.").arg(amount(stake), amount(money));
     sentences << whatThePlayerMayDo(enabled, insuranceOffered);
-    QWidget *active = QApplication::activeWindow();
-    say(active ? active : table, sentences.join(QLatin1Char(' ')));
+    // Spoken from the table even while the insurance offer has the focus: from within the offer's window,
+    // the screen reader would repeat the offer's title and question before it.
+    say(table, sentences.join(QLatin1Char(' ')));
 }

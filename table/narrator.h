@@ -42,7 +42,7 @@ public:
     void readTable(const RoundControls &enabled, bool insuranceOffered);
 
 signals:
-    // Every sentence as it goes to the screen reader.
+    // Every sentence as it goes to the screen reader; the insurance question goes with its window.
     void spoke(const QString &words);
 
 protected:
@@ -65,6 +65,8 @@ private:
 
     void newsArrived();
     void tellNews();
+    // The news in words, from then on told.
+    QString takeNews();
     QString newsInWords() const;
     QString moneyInWords(bool dealtCards) const;
     QString cardsDrawn(const std::vector<int> &positions, const std::array<int, 7> &hand) const;

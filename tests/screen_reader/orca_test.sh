@@ -135,6 +135,7 @@ export QT_QPA_PLATFORM=xcb
 export LANG=C.UTF-8 LANGUAGE=en LC_ALL=C.UTF-8
 # Orca writes its debug log through a buffer that it flushes only when full; written to a terminal, it
 # comes line by line. So Orca runs on a pseudo-terminal of its own that script(1) copies to the transcript.
+: >"$transcript"
 script -q -f -c 'exec orca --replace --debug-file=/dev/tty' "$transcript" </dev/null >/dev/null 2>&1 &
 pids="$pids $!"
 wait_for "Screen reader on" 1 60
@@ -184,6 +185,7 @@ press Tab "Bet 10 push button"
 press space "Bet 10, money 515."
 press alt+n "You have Ten of Hearts and Nine of Hearts, 19. Dealer shows Ace of Clubs. Insurance for 5?" \
     "Yes push button"
+press F3 "You have Ten of Hearts and Nine of Hearts, 19. Dealer shows Ace of Clubs. Bet 10, money 515. Insurance for 5? Yes or No."
 press alt+y "Insurance costs 5, money 510."
 press alt+s "Dealer turns up Queen of Spades, 21. Insurance pays 10. You lose 10. Your money: 525."
 
@@ -193,9 +195,10 @@ press space "Bet 10, money 515."
 press alt+n "You have Ten of Clubs and Nine of Clubs, 19. Dealer shows Ten of Clubs."
 press alt+s "Dealer turns up Seven of Hearts, 17. You win 10. Your money: 535."
 
-# Nothing is spoken twice: each outcome above was heard once.
+# Nothing is spoken twice: each outcome above was heard once, and so was the offer that F3 read again.
 for once in "Blackjack! You win 15." "Nine of Spades, 25, bust." "King of Clubs, 26, bust." \
-    "Push: your bet of 10" "Insurance pays 10." "You win 10. Your money: 535."; do
+    "Push: your bet of 10" "Nine of Hearts, 19. Dealer shows Ace of Clubs. Insurance for 5?" \
+    "Insurance pays 10." "You win 10. Your money: 535."; do
     count=$(grep "SPEECH OUTPUT" "$transcript" | grep -c -F -- "$once")
     [ "$count" -eq 1 ] || fail "\"$once\" was spoken $count times"
 done
