@@ -20,7 +20,8 @@ if [ "${1-}" != --inside ]; then
         exit 2
     fi
     missing=
-    for tool in orca speech-dispatcher Xvfb xdotool matchbox-window-manager dbus-run-session pulseaudio pactl; do
+    for tool in orca speech-dispatcher Xvfb xdotool matchbox-window-manager dbus-run-session pulseaudio pactl \
+        script; do
         command -v "$tool" >/dev/null 2>&1 || missing="$missing $tool"
     done
     [ -x /usr/libexec/at-spi-bus-launcher ] || missing="$missing at-spi-bus-launcher"
@@ -45,6 +46,8 @@ if [ "${1-}" != --inside ]; then
     # user's folders.
     export HOME="$dir/home" XDG_RUNTIME_DIR="$dir/runtime" XDG_CONFIG_HOME="$dir/home/config" \
         XDG_DATA_HOME="$dir/home/data" XDG_CACHE_HOME="$dir/home/cache" XDG_STATE_HOME="$dir/home/state"
+    # Nor do they find a desktop's own accessibility bus, speech server or display.
+    unset AT_SPI_BUS_ADDRESS SPEECHD_ADDRESS WAYLAND_DISPLAY
     # Speech to no sound server stalls the speech server and Orca with it.
     # The bus daemons' chatter goes to a file; the test's own output comes out on descriptors 3 and 4.
     "$source_dir/tools/with_sound_server.sh" dbus-run-session -- sh "$0" --inside "$1" "$dir" \
@@ -86,6 +89,8 @@ fail() {
     echo "FAIL: $*" >&2
     echo "--- what Orca spoke:" >&2
     grep -o "SPEECH OUTPUT: .*" "$transcript" >&2
+    echo "--- what the table printed:" >&2
+    cat "$dir/table.log" >&2 2>/dev/null
     exit 1
 }
 
