@@ -44,8 +44,8 @@ void BJMain::hideClip() {
 }
 
 // The clip is all a sighted player gets of the outcome; its words go to the clip area's accessible
-// name. Qt reports every change of the name and the description to assistive technology, and a screen
-// reader announces it.
+// name, where a screen reader finds them when it visits the clip. A screen reader does not speak a change
+// of name on a control without the focus, so the narrator tells the outcome as it happens, with the money.
 void BJMain::tellOutcome(RoundOutcome outcome) {
     QString words;
     switch (outcome) {
