@@ -37,7 +37,7 @@ public:
     // the news counts as told.
     QString insuranceQuestion();
 
-    // The whole table at once, in the window that has the focus: both hands with their totals, the stake,
+    // The whole table at once, whichever window has the focus: both hands with their totals, the stake,
     // the money, and what the player may do now.
     void readTable(const RoundControls &enabled, bool insuranceOffered);
 
