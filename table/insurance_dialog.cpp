@@ -6,6 +6,7 @@
 #include "table/twips.h"
 #include "table/window_placement.h"
 
+#include <QAction>
 #include <QEventLoop>
 #include <QLabel>
 #include <QPainter>
@@ -56,16 +57,21 @@ void BJInsurWindow::reject() {
     emit closedWithoutAnswer();
 }
 
-BJInsur::BJInsur(WavePlayer &wave, QString callPath) : wave(wave), callPath(std::move(callPath)) {}
+BJInsur::BJInsur(WavePlayer &wave, QString callPath, QList<QAction *> tableKeys)
+    : wave(wave), callPath(std::move(callPath)), tableKeys(std::move(tableKeys)) {}
 
 BJInsur::~BJInsur() {
     delete loaded.data();
 }
 
-InsuranceAnswer BJInsur::ShowModal() {
+InsuranceAnswer BJInsur::ShowModal(const QString &spokenQuestion) {
     if (loaded)
         return InsuranceAnswer::Closed;
     loaded = new BJInsurWindow;
+    // A screen reader speaks a dialog's description with its title as the dialog opens.
+    if (!spokenQuestion.isEmpty())
+        loaded->setAccessibleDescription(spokenQuestion);
+    loaded->addActions(tableKeys);
     InsuranceAnswer answer = InsuranceAnswer::Closed;
     QEventLoop answered;
     waiting = &answered;

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QString>
 
+class QAction;
 class QEventLoop;
 class QLabel;
 class QPushButton;
@@ -37,13 +38,15 @@ signals:
 // the offer is on screen. The answer goes to the round model, which keeps InsYes.
 class BJInsur {
 public:
-    // `callPath` is the insurance call, played at every showing whatever the sound setting.
-    BJInsur(WavePlayer &wave, QString callPath);
+    // `callPath` is the insurance call, played at every showing whatever the sound setting. The window
+    // also answers `tableKeys`, the table's keys that work at any moment.
+    BJInsur(WavePlayer &wave, QString callPath, QList<QAction *> tableKeys = {});
     ~BJInsur();
 
     // Loads the window (its call plays) and shows it modally, with no owner; returns the answer while
-    // the window is still up. Closed when it was closed without an answer or unloaded.
-    InsuranceAnswer ShowModal();
+    // the window is still up. Closed when it was closed without an answer or unloaded. A screen reader
+    // speaks `spokenQuestion` as the window opens, in place of the one-word question it shows.
+    InsuranceAnswer ShowModal(const QString &spokenQuestion = {});
     // Closes the window if it is loaded; a ShowModal still waiting returns Closed.
     void Unload();
     BJInsurWindow *window() const { return loaded.data(); }
@@ -53,6 +56,7 @@ private:
 
     WavePlayer &wave;
     QString callPath;
+    QList<QAction *> tableKeys;
     QPointer<BJInsurWindow> loaded;
     QPointer<QEventLoop> waiting;
 };

@@ -1,5 +1,6 @@
 #include "table/help_window.h"
 #include "table/insurance_dialog.h"
+#include "table/narrator.h"
 #include "table/table_window.h"
 
 #include <QAction>
@@ -8,6 +9,7 @@
 // A restart drops the stake on the table without payout and gives up any round in play: a dealer's
 // play waiting in its pause stops there, drawing, cueing and settling nothing more.
 void BJMain::New_Game_Click() {
+    narrator->restarted();
     round.restart();
     wakeDealerPause();
     // The table is idle again, whatever it was doing.
@@ -22,6 +24,10 @@ void BJMain::Help_Click() {
     if (!BJHelpWindow)
         BJHelpWindow = new BJHelp;
     BJHelpWindow->show();
+}
+
+void BJMain::ReadTable_Click() {
+    narrator->readTable(round.controls(), insuranceWindow() != nullptr);
 }
 
 // The help window is left open; the program ends once the player closes it too.

@@ -5,6 +5,7 @@
 #include "table/corvane_alert.h"
 #include "table/fitted_text.h"
 #include "table/insurance_dialog.h"
+#include "table/narrator.h"
 #include "table/table_window.h"
 
 #include <QCoreApplication>
@@ -29,24 +30,29 @@ void BJMain::showCardBox(Hand hand, int position, BoxShows shows, int cardNumber
         box->setPicture(Deck1.picture());
         break;
     }
+    narrator->showCardBox(hand, position, shows, cardNumber);
 }
 
 // The amounts and totals the player sees exist only as these captions. An amount wider than its box,
 // such as "10012.5", is shown whole in a smaller size: the box keeps its size and place.
 void BJMain::showBankroll(double amount) {
     setFittedText(lblmoney, captionFromAmount(amount), moneyFont);
+    narrator->showBankroll(amount);
 }
 
 void BJMain::showStake(double amount) {
     setFittedText(lblBet, captionFromAmount(amount), betFont);
+    narrator->showStake(amount);
 }
 
 void BJMain::showPlayerTotal(int total) {
     lblPlay->setText(captionFromAmount(total));
+    narrator->showPlayerTotal(total);
 }
 
 void BJMain::showDealerTotal(int total) {
     lblCom->setText(captionFromAmount(total));
+    narrator->showDealerTotal(total);
 }
 
 // The focus follows the round, so that a keyboard player never has to look for it: on Hit when the
@@ -73,7 +79,7 @@ void BJMain::alert(Alert alert) {
 }
 
 InsuranceAnswer BJMain::askInsurance() {
-    return BJInsurDialog->ShowModal();
+    return BJInsurDialog->ShowModal(narrator->insuranceQuestion());
 }
 
 void BJMain::closeInsuranceOffer() {

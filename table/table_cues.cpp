@@ -1,4 +1,5 @@
 #include "platform/animation_player.h"
+#include "table/narrator.h"
 #include "table/table_window.h"
 
 #include <QAction>
@@ -43,8 +44,8 @@ void BJMain::hideClip() {
 }
 
 // The clip is all a sighted player gets of the outcome; its words go to the clip area's accessible
-// name. Qt reports every change of the name and the description to assistive technology, and a screen
-// reader announces it.
+// name, where a screen reader finds them when it visits the clip. A screen reader does not speak a change
+// of name on a control without the focus, so the narrator tells the outcome as it happens, with the money.
 void BJMain::tellOutcome(RoundOutcome outcome) {
     QString words;
     switch (outcome) {
@@ -66,6 +67,7 @@ void BJMain::tellOutcome(RoundOutcome outcome) {
     }
     Flash->setAccessibleName(words);
     Flash->setAccessibleDescription(tr("Outcome of the round"));
+    narrator->tellOutcome(outcome);
 }
 
 void BJMain::tellNoOutcome() {

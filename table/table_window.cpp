@@ -9,6 +9,7 @@
 #include "table/help_window.h"
 #include "table/insurance_dialog.h"
 #include "table/mnemonic_priority.h"
+#include "table/narrator.h"
 #include "table/table_felt.h"
 #include "table/table_pictures.h"
 #include "table/twips.h"
@@ -86,6 +87,7 @@ BJMain::BJMain(PlatformBundle platformParts, QWidget *parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
+    narrator = new Narrator(this);
     buildMenu();
     buildControls();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -131,6 +133,11 @@ void BJMain::buildMenu() {
     Help = About->addAction(tr("&Help"));
     Help->setObjectName(QStringLiteral("Help"));
     Help->setShortcut(Qt::Key_F1);
+
+    ReadTable = new QAction(tr("Read the table"), this);
+    ReadTable->setObjectName(QStringLiteral("ReadTable"));
+    ReadTable->setShortcut(Qt::Key_F3);
+    addAction(ReadTable);
 }
 
 void BJMain::buildControls() {
@@ -277,14 +284,15 @@ void BJMain::connectHandlers() {
         Sound_Click();
     });
     connect(Help, &QAction::triggered, this, &BJMain::Help_Click);
+    connect(ReadTable, &QAction::triggered, this, &BJMain::ReadTable_Click);
 }
 
 void BJMain::Form_Load() {
     Sound->setChecked(true);
     // The last step belongs to the insurance dialog, which exists from now on.
     if (!BJInsurDialog)
-        BJInsurDialog = std::make_unique<BJInsur>(*platform.wave,
-                                                  mediaPath(QLatin1String(mediaName(SoundCue::Insurance))));
+        BJInsurDialog = std::make_unique<BJInsur>(
+            *platform.wave, mediaPath(QLatin1String(mediaName(SoundCue::Insurance))), QList{ReadTable});
     round.load();
 }
 

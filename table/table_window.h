@@ -18,6 +18,7 @@ class BJInsur;
 class BJInsurWindow;
 class CardBox;
 class ChipLabel;
+class Narrator;
 class QAction;
 class QEventLoop;
 class QFrame;
@@ -47,6 +48,7 @@ public:
     void Exit_Click();
     void Sound_Click();
     void Help_Click();
+    void ReadTable_Click();
 
     // The round the table shows.
     RoundModel &model() { return round; }
@@ -137,6 +139,10 @@ private:
     QAction *Sound = nullptr;
     QMenu *About = nullptr;
     QAction *Help = nullptr;
+    // Reads the whole table to a screen reader; a key without a menu entry, so the picture stays as it was.
+    QAction *ReadTable = nullptr;
+    // Tells a screen reader what happens at the table.
+    Narrator *narrator = nullptr;
 
     std::int32_t SoundResult = 0;
     RoundModel round;

@@ -17,8 +17,11 @@ play_packages="build-essential cmake pkg-config qt6-base-dev qt6-tools-dev qt6-l
 
 # Testing, on top of the above: GoogleTest; a sound server to play to, and pactl and parec to watch it;
 # a headless Wayland compositor; the validators of the desktop entry, the AppStream data, the package and
-# the manual page.
-test_packages="libgtest-dev pulseaudio pulseaudio-utils weston desktop-file-utils appstream lintian man-db"
+# the manual page; and the screen reader test's Orca with its speech server and voice, the accessibility
+# bus, a session bus, an X server of its own, a small window manager and xdotool to press the keys.
+test_packages="libgtest-dev pulseaudio pulseaudio-utils weston desktop-file-utils appstream lintian man-db
+    orca speech-dispatcher speech-dispatcher-espeak-ng at-spi2-core dbus-daemon xvfb
+    matchbox-window-manager xdotool"
 
 usage() {
     echo "usage: $0 [--for play|test] [--list]" >&2

@@ -168,6 +168,10 @@ What the bet box&apos;s number is, as a screen reader says it.</extracomment>
         <source>Your money</source>
         <translation>Dein Guthaben</translation>
     </message>
+    <message>
+        <source>Read the table</source>
+        <translation>Tisch vorlesen</translation>
+    </message>
 </context>
 <context>
     <name>CardDeck</name>
@@ -254,6 +258,121 @@ What the bet box&apos;s number is, as a screen reader says it.</extracomment>
     <message>
         <source>Corvane Alert</source>
         <translation>Corvane-Hinweis</translation>
+    </message>
+</context>
+<context>
+    <name>Narrator</name>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>Joins the last card of a list to the others: &quot;Seven of Hearts and King of Spades&quot;.</extracomment>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1, bust</source>
+        <extracomment>A hand&apos;s total over 21.</extracomment>
+        <translation>%1, überkauft</translation>
+    </message>
+    <message>
+        <source>Insurance for %1?</source>
+        <extracomment>The insurance offer as a screen reader speaks it; %1 is what the insurance costs.</extracomment>
+        <translation>Versicherung für %1?</translation>
+    </message>
+    <message>
+        <source>New game.</source>
+        <translation>Neues Spiel.</translation>
+    </message>
+    <message>
+        <source>You have %1, %2.</source>
+        <extracomment>The player&apos;s cards after the deal, then their total.</extracomment>
+        <translation>Du hast %1, %2.</translation>
+    </message>
+    <message>
+        <source>Dealer shows %1.</source>
+        <translation>Der Croupier zeigt %1.</translation>
+    </message>
+    <message>
+        <source>You double: bet %1, money %2.</source>
+        <translation>Du verdoppelst: Einsatz %1, Guthaben %2.</translation>
+    </message>
+    <message>
+        <source>%1, %2.</source>
+        <extracomment>A card the player drew and their new total.</extracomment>
+        <translation>%1, %2.</translation>
+    </message>
+    <message>
+        <source>Dealer turns up %1, %2.</source>
+        <extracomment>The dealer turns the hole card up; %1 is the card (and any drawn with it), %2 the dealer&apos;s total.</extracomment>
+        <translation>Der Croupier deckt %1 auf, %2.</translation>
+    </message>
+    <message>
+        <source>Dealer draws %1, %2.</source>
+        <translation>Der Croupier zieht %1, %2.</translation>
+    </message>
+    <message>
+        <source>Insurance pays %1.</source>
+        <translation>Die Versicherung zahlt %1.</translation>
+    </message>
+    <message>
+        <source>Push: your bet of %1 comes back.</source>
+        <translation>Unentschieden: Dein Einsatz von %1 geht an dich zurück.</translation>
+    </message>
+    <message>
+        <source>You lose %1.</source>
+        <translation>Du verlierst %1.</translation>
+    </message>
+    <message>
+        <source>You win %1.</source>
+        <translation>Du gewinnst %1.</translation>
+    </message>
+    <message>
+        <source>Blackjack! You win %1.</source>
+        <translation>Blackjack! Du gewinnst %1.</translation>
+    </message>
+    <message>
+        <source>Your money: %1.</source>
+        <translation>Dein Guthaben: %1.</translation>
+    </message>
+    <message>
+        <source>Insurance costs %1, money %2.</source>
+        <translation>Die Versicherung kostet %1, Guthaben %2.</translation>
+    </message>
+    <message>
+        <source>Bet %1, money %2.</source>
+        <extracomment>A chip placed: the stake on the table and the money left.</extracomment>
+        <translation>Einsatz %1, Guthaben %2.</translation>
+    </message>
+    <message>
+        <source>Insurance for %1? Yes or No.</source>
+        <translation>Versicherung für %1? Ja oder Nein.</translation>
+    </message>
+    <message>
+        <source>You may hit, stand or double.</source>
+        <translation>Du kannst eine Karte nehmen, stehen bleiben oder verdoppeln.</translation>
+    </message>
+    <message>
+        <source>You may hit or stand.</source>
+        <translation>Du kannst eine Karte nehmen oder stehen bleiben.</translation>
+    </message>
+    <message>
+        <source>You may add chips or deal.</source>
+        <translation>Du kannst weitere Chips setzen oder austeilen.</translation>
+    </message>
+    <message>
+        <source>Place your bet with the chips, then deal.</source>
+        <translation>Setze mit den Chips und teile dann aus.</translation>
+    </message>
+    <message>
+        <source>The dealer is playing.</source>
+        <translation>Der Croupier spielt.</translation>
+    </message>
+    <message>
+        <source>No cards dealt.</source>
+        <translation>Keine Karten ausgeteilt.</translation>
+    </message>
+    <message>
+        <source>Dealer has %1, %2.</source>
+        <extracomment>The dealer&apos;s cards and total, when the whole table is read out.</extracomment>
+        <translation>Der Croupier hat %1, %2.</translation>
     </message>
 </context>
 </TS>

@@ -168,6 +168,10 @@ What the bet box&apos;s number is, as a screen reader says it.</extracomment>
         <source>Your money</source>
         <translation>Votre solde</translation>
     </message>
+    <message>
+        <source>Read the table</source>
+        <translation>Lire la table</translation>
+    </message>
 </context>
 <context>
     <name>CardDeck</name>
@@ -254,6 +258,121 @@ What the bet box&apos;s number is, as a screen reader says it.</extracomment>
     <message>
         <source>Corvane Alert</source>
         <translation>Alerte Corvane</translation>
+    </message>
+</context>
+<context>
+    <name>Narrator</name>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>Joins the last card of a list to the others: &quot;Seven of Hearts and King of Spades&quot;.</extracomment>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1, bust</source>
+        <extracomment>A hand&apos;s total over 21.</extracomment>
+        <translation>%1, dépassé</translation>
+    </message>
+    <message>
+        <source>Insurance for %1?</source>
+        <extracomment>The insurance offer as a screen reader speaks it; %1 is what the insurance costs.</extracomment>
+        <translation>Assurance pour %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>New game.</source>
+        <translation>Nouvelle partie.</translation>
+    </message>
+    <message>
+        <source>You have %1, %2.</source>
+        <extracomment>The player&apos;s cards after the deal, then their total.</extracomment>
+        <translation>Vous avez %1, %2.</translation>
+    </message>
+    <message>
+        <source>Dealer shows %1.</source>
+        <translation>Le croupier montre %1.</translation>
+    </message>
+    <message>
+        <source>You double: bet %1, money %2.</source>
+        <translation>Vous doublez&#xa0;: mise %1, solde %2.</translation>
+    </message>
+    <message>
+        <source>%1, %2.</source>
+        <extracomment>A card the player drew and their new total.</extracomment>
+        <translation>%1, %2.</translation>
+    </message>
+    <message>
+        <source>Dealer turns up %1, %2.</source>
+        <extracomment>The dealer turns the hole card up; %1 is the card (and any drawn with it), %2 the dealer&apos;s total.</extracomment>
+        <translation>Le croupier retourne %1, %2.</translation>
+    </message>
+    <message>
+        <source>Dealer draws %1, %2.</source>
+        <translation>Le croupier tire %1, %2.</translation>
+    </message>
+    <message>
+        <source>Insurance pays %1.</source>
+        <translation>L’assurance paie %1.</translation>
+    </message>
+    <message>
+        <source>Push: your bet of %1 comes back.</source>
+        <translation>Égalité&#xa0;: votre mise de %1 vous est rendue.</translation>
+    </message>
+    <message>
+        <source>You lose %1.</source>
+        <translation>Vous perdez %1.</translation>
+    </message>
+    <message>
+        <source>You win %1.</source>
+        <translation>Vous gagnez %1.</translation>
+    </message>
+    <message>
+        <source>Blackjack! You win %1.</source>
+        <translation>Blackjack&#xa0;! Vous gagnez %1.</translation>
+    </message>
+    <message>
+        <source>Your money: %1.</source>
+        <translation>Votre solde&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Insurance costs %1, money %2.</source>
+        <translation>L’assurance coûte %1, solde %2.</translation>
+    </message>
+    <message>
+        <source>Bet %1, money %2.</source>
+        <extracomment>A chip placed: the stake on the table and the money left.</extracomment>
+        <translation>Mise %1, solde %2.</translation>
+    </message>
+    <message>
+        <source>Insurance for %1? Yes or No.</source>
+        <translation>Assurance pour %1&#xa0;? Oui ou non.</translation>
+    </message>
+    <message>
+        <source>You may hit, stand or double.</source>
+        <translation>Vous pouvez prendre une carte, rester ou doubler.</translation>
+    </message>
+    <message>
+        <source>You may hit or stand.</source>
+        <translation>Vous pouvez prendre une carte ou rester.</translation>
+    </message>
+    <message>
+        <source>You may add chips or deal.</source>
+        <translation>Vous pouvez ajouter des jetons ou distribuer.</translation>
+    </message>
+    <message>
+        <source>Place your bet with the chips, then deal.</source>
+        <translation>Misez avec les jetons, puis distribuez.</translation>
+    </message>
+    <message>
+        <source>The dealer is playing.</source>
+        <translation>Le croupier joue.</translation>
+    </message>
+    <message>
+        <source>No cards dealt.</source>
+        <translation>Aucune carte distribuée.</translation>
+    </message>
+    <message>
+        <source>Dealer has %1, %2.</source>
+        <extracomment>The dealer&apos;s cards and total, when the whole table is read out.</extracomment>
+        <translation>Le croupier a %1, %2.</translation>
     </message>
 </context>
 </TS>

@@ -18,7 +18,7 @@
 
 namespace {
 
-const QStringList headings{"The Rules:", "Double Down:", "Insurance:", "Rules for the Dealer:"};
+const QStringList headings{"The Rules:", "Double Down:", "Insurance:", "Rules for the Dealer:", "Keyboard:"};
 
 class HelpWindow : public ::testing::Test {
 protected:
@@ -65,13 +65,13 @@ TEST_F(HelpWindow, IgnoresTypingIntoTheText) {
     EXPECT_EQ(text->toPlainText(), rules);
 }
 
-TEST_F(HelpWindow, StatesTheRulesInFourSectionsOfShortLines) {
+TEST_F(HelpWindow, StatesTheRulesAndTheKeysInFiveSectionsOfShortLines) {
     BJHelp *help = openHelp();
     ASSERT_NE(help, nullptr);
     const QString rules = help->txtHelp->toPlainText();
     const QStringList lines = rules.split(QLatin1Char('\n'));
 
-    EXPECT_EQ(lines.size(), 39) << "the rules, a blank line and the version";
+    EXPECT_EQ(lines.size(), 46) << "the rules, the keys, a blank line and the version";
     for (const QString &line : lines)
         EXPECT_LE(line.size(), 99) << line.toStdString();
     qsizetype previous = -1;

@@ -157,10 +157,11 @@ TEST(Languages, ShowTheHelpTextWrittenForThem) {
     };
     const QString nbsp(QChar(0x00a0));
     for (const Case &c :
-         {Case{"de", {"Die Regeln:", "Verdoppeln:", "Versicherung:", "Regeln für den Croupier:"}},
+         {Case{"de",
+               {"Die Regeln:", "Verdoppeln:", "Versicherung:", "Regeln für den Croupier:", "Tastatur:"}},
           Case{"fr",
                {"Les règles" + nbsp + ":", "Doubler" + nbsp + ":", "Assurance" + nbsp + ":",
-                "Règles du croupier" + nbsp + ":"}}}) {
+                "Règles du croupier" + nbsp + ":", "Clavier" + nbsp + ":"}}}) {
         Language language{QLatin1String(c.code)};
         const QStringList lines = BJHelp::helpText().split(QLatin1Char('\n'));
         qsizetype last = -1;

@@ -1,0 +1,210 @@
+#!/bin/sh
+# Plays rounds of Corvane from the keyboard under the Orca screen reader, and checks what Orca speaks.
+#
+#   tests/screen_reader/orca_test.sh <scripted table program>
+#
+# The program is the real table window on scripted cards (scripted_table_program.cpp). Everything runs
+# privately: an Xvfb display of its own with a small window manager, a session bus with the accessibility
+# bus, a speech server and a PulseAudio null sink, a home and a runtime folder of its own, all stopped and
+# removed on exit. Orca's debug log is the transcript: it logs every utterance as "SPEECH OUTPUT: '...'".
+# The keys go to the window through the X server, as a player's would. Skips (exit 77) when a tool is
+# missing, unless CORVANE_REQUIRE_SCREEN_READER is set.
+set -u
+
+here=$(cd "$(dirname "$0")" && pwd)
+source_dir=$(cd "$here/../.." && pwd)
+
+if [ "${1-}" != --inside ]; then
+    if [ "$#" -ne 1 ]; then
+        echo "usage: $0 <scripted table program>" >&2
+        exit 2
+    fi
+    missing=
+    for tool in orca speech-dispatcher Xvfb xdotool matchbox-window-manager dbus-run-session pulseaudio pactl \
+        script; do
+        command -v "$tool" >/dev/null 2>&1 || missing="$missing $tool"
+    done
+    [ -x /usr/libexec/at-spi-bus-launcher ] || missing="$missing at-spi-bus-launcher"
+    if [ -n "$missing" ]; then
+        if [ -n "${CORVANE_REQUIRE_SCREEN_READER-}" ]; then
+            echo "$0: missing:$missing" >&2
+            exit 1
+        fi
+        echo "$0: skipped, missing:$missing"
+        exit 77
+    fi
+
+    dir=$(mktemp -d "${TMPDIR:-/tmp}/corvane-orca.XXXXXX") || exit 1
+    chmod 700 "$dir"
+    trap 'rm -rf "$dir"' EXIT
+    trap 'exit 129' HUP
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+    mkdir -p "$dir/home" "$dir/runtime"
+    chmod 700 "$dir/home" "$dir/runtime"
+    # Orca, the speech server and the session bus keep settings and sockets here, never in the real
+    # user's folders.
+    export HOME="$dir/home" XDG_RUNTIME_DIR="$dir/runtime" XDG_CONFIG_HOME="$dir/home/config" \
+        XDG_DATA_HOME="$dir/home/data" XDG_CACHE_HOME="$dir/home/cache" XDG_STATE_HOME="$dir/home/state"
+    # Nor do they find a desktop's own accessibility bus, speech server or display.
+    unset AT_SPI_BUS_ADDRESS SPEECHD_ADDRESS WAYLAND_DISPLAY
+    # Speech to no sound server stalls the speech server and Orca with it.
+    # The bus daemons' chatter goes to a file; the test's own output comes out on descriptors 3 and 4.
+    "$source_dir/tools/with_sound_server.sh" dbus-run-session -- sh "$0" --inside "$1" "$dir" \
+        3>&1 4>&2 >"$dir/bus.log" 2>&1
+    exit $?
+fi
+
+program=$2
+dir=$3
+exec >&3 2>&4 3>&- 4>&-
+# The sound server's wrapper may have pointed the runtime folder at its own.
+export XDG_RUNTIME_DIR="$dir/runtime"
+transcript="$dir/orca.log"
+pids=
+
+# shellcheck disable=SC2317 # run by the trap
+stop_all() {
+    status=$?
+    for pid in $pids; do
+        kill "$pid" 2>/dev/null
+    done
+    # Orca starts the speech server as a daemon of its own.
+    for pidfile in "$XDG_RUNTIME_DIR"/speech-dispatcher/pid/*.pid; do
+        [ -f "$pidfile" ] && kill "$(cat "$pidfile")" 2>/dev/null
+    done
+    for pid in $pids; do
+        wait "$pid" 2>/dev/null
+    done
+    # The whole debug log, for a developer who asks for it.
+    [ -n "${CORVANE_ORCA_LOG-}" ] && cp "$transcript" "$CORVANE_ORCA_LOG"
+    exit "$status"
+}
+trap stop_all EXIT
+trap 'exit 129' HUP
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+fail() {
+    echo "FAIL: $*" >&2
+    echo "--- what Orca spoke:" >&2
+    grep -o "SPEECH OUTPUT: .*" "$transcript" >&2
+    echo "--- what the table printed:" >&2
+    cat "$dir/table.log" >&2 2>/dev/null
+    exit 1
+}
+
+# Polls the transcript from line $2 on for the text $1, for at most $3 seconds (20 by default).
+wait_for() {
+    deadline=$(($(date +%s) + ${3:-20}))
+    until tail -n "+$2" "$transcript" | grep "SPEECH OUTPUT" | grep -q -F -- "$1"; do
+        [ "$(date +%s)" -lt "$deadline" ] || fail "Orca never said \"$1\""
+        sleep 0.2
+    done
+}
+
+lines() {
+    wc -l <"$transcript"
+}
+
+# Presses the key $1 and waits for Orca to say each of the texts that follow it.
+press() {
+    key=$1
+    shift
+    from=$(($(lines) + 1))
+    xdotool key --clearmodifiers "$key" || fail "xdotool could not press $key"
+    for text in "$@"; do
+        wait_for "$text" "$from"
+    done
+}
+
+# A display of our own: Xvfb picks a free number and writes it to the file.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
+pids="$pids $!"
+deadline=$(($(date +%s) + 20))
+until [ -s "$dir/display" ]; do
+    [ "$(date +%s)" -lt "$deadline" ] || fail "Xvfb did not start: $(cat "$dir/xvfb.log")"
+    sleep 0.1
+done
+DISPLAY=":$(cat "$dir/display")"
+export DISPLAY
+
+# Orca follows the active window, which a window manager sets. This one's own keys (Alt+N, Alt+D and
+# others) would take the game's: it gets none.
+: >"$dir/no-keys"
+matchbox-window-manager -use_titlebar no -kbdconfig "$dir/no-keys" >"$dir/wm.log" 2>&1 &
+pids="$pids $!"
+
+# The table speaks English here, whatever the machine's language, on the X display rather than offscreen.
+export QT_QPA_PLATFORM=xcb
+export LANG=C.UTF-8 LANGUAGE=en LC_ALL=C.UTF-8
+# Orca writes its debug log through a buffer that it flushes only when full; written to a terminal, it
+# comes line by line. So Orca runs on a pseudo-terminal of its own that script(1) copies to the transcript.
+: >"$transcript"
+script -q -f -c 'exec orca --replace --debug-file=/dev/tty' "$transcript" </dev/null >/dev/null 2>&1 &
+pids="$pids $!"
+wait_for "Screen reader on" 1 60
+
+# The cards of the rounds below, in the order they are drawn (card numbers: clubs 1-13, diamonds 14-26,
+# hearts 27-39, spades 40-52, ace first).
+"$program" \
+    deal=10,27,52 \
+    deal=9,10,6 48 \
+    deal=6,31,32 49 49 13 \
+    deal=1,36,34 20 \
+    deal=1,36,35 51 \
+    deal=10,10,9 33 \
+    >"$dir/table.log" 2>&1 &
+pids="$pids $!"
+wait_for "New Game push button" 1 30
+
+# A natural, paid at once.
+press Tab "Bet 10 push button"
+press space "Bet 10, money 490."
+press alt+n "You have Ace of Hearts and King of Spades, 21. Dealer shows Ten of Clubs. Blackjack! You win 15. Your money: 515."
+
+# A bust, and the whole table read out on the way.
+press Tab "Bet 10 push button"
+press space "Bet 10, money 505."
+press alt+n "You have Ten of Clubs and Six of Clubs, 16. Dealer shows Nine of Clubs."
+press F3 "You have Ten of Clubs and Six of Clubs, 16. Dealer shows Nine of Clubs. Bet 10, money 505. You may hit or stand."
+press alt+h "Nine of Spades, 25, bust. You lose 10. Your money: 505."
+
+# A double, won against a dealer who busts.
+press Tab "Bet 10 push button"
+press space "Bet 10, money 495."
+press alt+n "You have Five of Hearts and Six of Hearts, 11. Dealer shows Six of Clubs."
+press alt+d "You double: bet 20, money 485. Ten of Spades, 21." "Dealer turns up Ten of Spades, 16." \
+    "Dealer draws King of Clubs, 26, bust. You win 20. Your money: 525."
+
+# Insurance refused, then a push.
+press Tab "Bet 10 push button"
+press space "Bet 10, money 515."
+press alt+n "You have Ten of Hearts and Eight of Hearts, 18. Dealer shows Ace of Clubs. Insurance for 5?" \
+    "Yes push button"
+press alt+n "Hit push button"
+press alt+s "Dealer turns up Seven of Diamonds, 18. Push: your bet of 10 comes back. Your money: 525."
+
+# Insurance bought and paid; the hand lost to the dealer's blackjack.
+press Tab "Bet 10 push button"
+press space "Bet 10, money 515."
+press alt+n "You have Ten of Hearts and Nine of Hearts, 19. Dealer shows Ace of Clubs. Insurance for 5?" \
+    "Yes push button"
+press F3 "You have Ten of Hearts and Nine of Hearts, 19. Dealer shows Ace of Clubs. Bet 10, money 515. Insurance for 5? Yes or No."
+press alt+y "Insurance costs 5, money 510."
+press alt+s "Dealer turns up Queen of Spades, 21. Insurance pays 10. You lose 10. Your money: 525."
+
+# A win against a standing dealer.
+press Tab "Bet 10 push button"
+press space "Bet 10, money 515."
+press alt+n "You have Ten of Clubs and Nine of Clubs, 19. Dealer shows Ten of Clubs."
+press alt+s "Dealer turns up Seven of Hearts, 17. You win 10. Your money: 535."
+
+# Nothing is spoken twice: each outcome above was heard once, and so was the offer that F3 read again.
+for once in "Blackjack! You win 15." "Nine of Spades, 25, bust." "King of Clubs, 26, bust." \
+    "Push: your bet of 10" "Nine of Hearts, 19. Dealer shows Ace of Clubs. Insurance for 5?" \
+    "Insurance pays 10." "You win 10. Your money: 535."; do
+    count=$(grep "SPEECH OUTPUT" "$transcript" | grep -c -F -- "$once")
+    [ "$count" -eq 1 ] || fail "\"$once\" was spoken $count times"
+done
+echo "Orca spoke every card, total, stake, outcome and amount."
