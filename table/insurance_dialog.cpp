@@ -6,6 +6,8 @@
 #include "table/twips.h"
 #include "table/window_placement.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QEventLoop>
 #include <QLabel>
@@ -57,6 +59,31 @@ void BJInsurWindow::reject() {
     emit closedWithoutAnswer();
 }
 
+namespace {
+
+// A screen reader speaks a dialog's description with its title as the dialog opens. The description
+// comes from the window's question rather than from setAccessibleDescription(), whose change event Orca
+// would present on its own as well, so that the question would be heard twice.
+class InsuranceWindowAccessible : public QAccessibleWidget {
+public:
+    explicit InsuranceWindowAccessible(BJInsurWindow *window)
+        : QAccessibleWidget(window, QAccessible::Dialog) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Description)
+            return static_cast<const BJInsurWindow *>(widget())->spokenQuestion;
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface *insuranceWindowAccessible(const QString &className, QObject *object) {
+    if (className != QLatin1String("BJInsurWindow"))
+        return nullptr;
+    return new InsuranceWindowAccessible(static_cast<BJInsurWindow *>(object));
+}
+
+} // namespace
+
 BJInsur::BJInsur(WavePlayer &wave, QString callPath, QList<QAction *> tableKeys)
     : wave(wave), callPath(std::move(callPath)), tableKeys(std::move(tableKeys)) {}
 
@@ -67,10 +94,10 @@ BJInsur::~BJInsur() {
 InsuranceAnswer BJInsur::ShowModal(const QString &spokenQuestion) {
     if (loaded)
         return InsuranceAnswer::Closed;
+    static const bool factoryInstalled = (QAccessible::installFactory(insuranceWindowAccessible), true);
+    Q_UNUSED(factoryInstalled);
     loaded = new BJInsurWindow;
-    // A screen reader speaks a dialog's description with its title as the dialog opens.
-    if (!spokenQuestion.isEmpty())
-        loaded->setAccessibleDescription(spokenQuestion);
+    loaded->spokenQuestion = spokenQuestion;
     loaded->addActions(tableKeys);
     InsuranceAnswer answer = InsuranceAnswer::Closed;
     QEventLoop answered;

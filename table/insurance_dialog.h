@@ -22,6 +22,8 @@ public:
     QLabel *lblInsurance = nullptr;
     QPushButton *CmdYes = nullptr;
     QPushButton *CmdNo = nullptr;
+    // The deal and the question, which a screen reader reads as the window's description as it opens.
+    QString spokenQuestion;
 
     // Closing the window without an answer (its close button, Escape) is reported, not obeyed: the
     // window stays until the answer has been applied.

@@ -94,10 +94,16 @@ fail() {
     exit 1
 }
 
+# What Orca spoke from line $1 of the transcript on. Orca 43 calls a button a "button", later
+# versions a "button": both are read as "button".
+spoken() {
+    tail -n "+$1" "$transcript" | grep "SPEECH OUTPUT" | sed 's/ push button/ button/g'
+}
+
 # Polls the transcript from line $2 on for the text $1, for at most $3 seconds (20 by default).
 wait_for() {
     deadline=$(($(date +%s) + ${3:-20}))
-    until tail -n "+$2" "$transcript" | grep "SPEECH OUTPUT" | grep -q -F -- "$1"; do
+    until spoken "$2" | grep -q -F -- "$1"; do
         [ "$(date +%s)" -lt "$deadline" ] || fail "Orca never said \"$1\""
         sleep 0.2
     done
@@ -156,55 +162,60 @@ wait_for "Screen reader on" 1 60
     deal=10,10,9 33 \
     >"$dir/table.log" 2>&1 &
 pids="$pids $!"
-wait_for "New Game push button" 1 30
+# The table is up when Orca presents its window; the focus on New Game is not always spoken after it.
+wait_for "Corvane frame" 1 30
 
 # A natural, paid at once.
-press Tab "Bet 10 push button"
+press Tab "Bet 10 button"
 press space "Bet 10, money 490."
 press alt+n "You have Ace of Hearts and King of Spades, 21. Dealer shows Ten of Clubs. Blackjack! You win 15. Your money: 515."
 
 # A bust, and the whole table read out on the way.
-press Tab "Bet 10 push button"
+press Tab "Bet 10 button"
 press space "Bet 10, money 505."
 press alt+n "You have Ten of Clubs and Six of Clubs, 16. Dealer shows Nine of Clubs."
 press F3 "You have Ten of Clubs and Six of Clubs, 16. Dealer shows Nine of Clubs. Bet 10, money 505. You may hit or stand."
 press alt+h "Nine of Spades, 25, bust. You lose 10. Your money: 505."
 
 # A double, won against a dealer who busts.
-press Tab "Bet 10 push button"
+press Tab "Bet 10 button"
 press space "Bet 10, money 495."
 press alt+n "You have Five of Hearts and Six of Hearts, 11. Dealer shows Six of Clubs."
 press alt+d "You double: bet 20, money 485. Ten of Spades, 21." "Dealer turns up Ten of Spades, 16." \
     "Dealer draws King of Clubs, 26, bust. You win 20. Your money: 525."
 
 # Insurance refused, then a push.
-press Tab "Bet 10 push button"
+press Tab "Bet 10 button"
 press space "Bet 10, money 515."
 press alt+n "You have Ten of Hearts and Eight of Hearts, 18. Dealer shows Ace of Clubs. Insurance for 5?" \
-    "Yes push button"
-press alt+n "Hit push button"
+    "Yes button"
+press alt+n "Hit button"
 press alt+s "Dealer turns up Seven of Diamonds, 18. Push: your bet of 10 comes back. Your money: 525."
 
 # Insurance bought and paid; the hand lost to the dealer's blackjack.
-press Tab "Bet 10 push button"
+press Tab "Bet 10 button"
 press space "Bet 10, money 515."
 press alt+n "You have Ten of Hearts and Nine of Hearts, 19. Dealer shows Ace of Clubs. Insurance for 5?" \
-    "Yes push button"
+    "Yes button"
 press F3 "You have Ten of Hearts and Nine of Hearts, 19. Dealer shows Ace of Clubs. Bet 10, money 515. Insurance for 5? Yes or No."
 press alt+y "Insurance costs 5, money 510."
 press alt+s "Dealer turns up Queen of Spades, 21. Insurance pays 10. You lose 10. Your money: 525."
 
 # A win against a standing dealer.
-press Tab "Bet 10 push button"
+press Tab "Bet 10 button"
 press space "Bet 10, money 515."
 press alt+n "You have Ten of Clubs and Nine of Clubs, 19. Dealer shows Ten of Clubs."
 press alt+s "Dealer turns up Seven of Hearts, 17. You win 10. Your money: 535."
 
-# Nothing is spoken twice: each outcome above was heard once, and so was the offer that F3 read again.
+# Nothing is spoken twice: each outcome above was heard once.
 for once in "Blackjack! You win 15." "Nine of Spades, 25, bust." "King of Clubs, 26, bust." \
-    "Push: your bet of 10" "Nine of Hearts, 19. Dealer shows Ace of Clubs. Insurance for 5?" \
-    "Insurance pays 10." "You win 10. Your money: 535."; do
-    count=$(grep "SPEECH OUTPUT" "$transcript" | grep -c -F -- "$once")
+    "Push: your bet of 10" "Insurance pays 10." "You win 10. Your money: 535."; do
+    count=$(spoken 1 | grep -c -F -- "$once")
     [ "$count" -eq 1 ] || fail "\"$once\" was spoken $count times"
 done
+# The offer's question is the dialog's own description, which Orca presents with the dialog as it opens
+# (Orca 48 more than once); the table never says it besides, not even when F3 reads the table in the offer.
+question="Nine of Hearts, 19. Dealer shows Ace of Clubs. Insurance for 5?"
+count=$(spoken 1 | grep -v "'Insurance dialog " | grep -c -F -- "$question")
+[ "$count" -eq 0 ] || fail "\"$question\" was spoken $count times besides the dialog's opening"
 echo "Orca spoke every card, total, stake, outcome and amount."
