@@ -13,3 +13,14 @@ double readingOnStartDay(double clockReading, double startReading) {
     // A pause lasts under two seconds, so a reading earlier than the start means midnight has passed.
     return clockReading < startReading ? clockReading + TimeOfDayClock::secondsPerDay : clockReading;
 }
+
+std::int32_t DealerPause::begin(const TimeOfDayClock &clock, int seconds) {
+    startReading = clock.secondsSinceMidnight();
+    const std::int32_t startSecond = pauseStartSecond(startReading);
+    mark = static_cast<double>(startSecond + seconds);
+    return startSecond;
+}
+
+double DealerPause::secondsLeft(const TimeOfDayClock &clock) const {
+    return mark - readingOnStartDay(clock.secondsSinceMidnight(), startReading);
+}

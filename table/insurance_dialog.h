@@ -5,8 +5,8 @@
 #include <QDialog>
 #include <QPointer>
 #include <QString>
+#include <functional>
 
-class QEventLoop;
 class QLabel;
 class QPushButton;
 class WavePlayer;
@@ -16,7 +16,7 @@ class BJInsurWindow : public QDialog {
     Q_OBJECT
 
 public:
-    BJInsurWindow();
+    explicit BJInsurWindow(QWidget *table);
 
     QLabel *lblInsurance = nullptr;
     QPushButton *CmdYes = nullptr;
@@ -37,14 +37,14 @@ signals:
 // the offer is on screen. The answer goes to the round model, which keeps InsYes.
 class BJInsur {
 public:
-    // `callPath` is the insurance call, played at every showing whatever the sound setting.
-    BJInsur(WavePlayer &wave, QString callPath);
+    // `callPath` is the insurance call, played at every showing whatever the sound setting; `answered`
+    // takes the player's answer, Closed when the window was closed without one.
+    BJInsur(WavePlayer &wave, QString callPath, std::function<void(InsuranceAnswer)> answered);
     ~BJInsur();
 
-    // Loads the window (its call plays) and shows it modally, with no owner; returns the answer while
-    // the window is still up. Closed when it was closed without an answer or unloaded.
-    InsuranceAnswer ShowModal();
-    // Closes the window if it is loaded; a ShowModal still waiting returns Closed.
+    // Loads the window (its call plays) and opens it modal to `table`, returning at once.
+    void Show(QWidget *table);
+    // Closes the window if it is loaded. A refusal showing over it is seen to the end first.
     void Unload();
     BJInsurWindow *window() const { return loaded.data(); }
 
@@ -53,6 +53,6 @@ private:
 
     WavePlayer &wave;
     QString callPath;
+    std::function<void(InsuranceAnswer)> answered;
     QPointer<BJInsurWindow> loaded;
-    QPointer<QEventLoop> waiting;
 };

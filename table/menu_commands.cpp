@@ -9,7 +9,6 @@
 // play waiting in its pause stops there, drawing, cueing and settling nothing more.
 void BJMain::New_Game_Click() {
     round.restart();
-    wakeDealerPause();
     // The table is idle again, whatever it was doing.
     CmdNew->setFocus();
 }

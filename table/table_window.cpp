@@ -1,14 +1,14 @@
 #include "table/table_window.h"
 
-#include "betting/amounts.h"
-#include "betting/cues.h"
 #include "platform/animation_player.h"
+#include "table/amount_captions.h"
 #include "table/card_box.h"
 #include "table/chip_label.h"
 #include "table/fitted_text.h"
 #include "table/help_window.h"
 #include "table/insurance_dialog.h"
 #include "table/mnemonic_priority.h"
+#include "table/outcome_cues.h"
 #include "table/table_felt.h"
 #include "table/table_pictures.h"
 #include "table/twips.h"
@@ -277,14 +277,17 @@ void BJMain::connectHandlers() {
         Sound_Click();
     });
     connect(Help, &QAction::triggered, this, &BJMain::Help_Click);
+    dealerPauseTimer.setSingleShot(true);
+    connect(&dealerPauseTimer, &QTimer::timeout, this, [this] { round.endDealerPause(); });
 }
 
 void BJMain::Form_Load() {
     Sound->setChecked(true);
     // The last step belongs to the insurance dialog, which exists from now on.
     if (!BJInsurDialog)
-        BJInsurDialog = std::make_unique<BJInsur>(*platform.wave,
-                                                  mediaPath(QLatin1String(mediaName(SoundCue::Insurance))));
+        BJInsurDialog =
+            std::make_unique<BJInsur>(*platform.wave, mediaPath(QLatin1String(media::insuranceCall)),
+                                      [this](InsuranceAnswer answer) { round.answerInsurance(answer); });
     round.load();
 }
 
@@ -318,8 +321,7 @@ void BJMain::lblBet50_Click() {
 }
 
 void BJMain::closeEvent(QCloseEvent *event) {
-    // A dealer's play waiting in its pause sees this and gives the round up.
+    // A dealer's play waiting in its pause, or a deal waiting for the insurance answer, stops there.
     round.giveUp();
-    wakeDealerPause();
     QMainWindow::closeEvent(event);
 }
