@@ -277,6 +277,8 @@ void BJMain::connectHandlers() {
         Sound_Click();
     });
     connect(Help, &QAction::triggered, this, &BJMain::Help_Click);
+    // Precise: a coarse timer may wake up to 5% early, and each early wake-up only asks for another.
+    dealerPauseTimer.setTimerType(Qt::PreciseTimer);
     dealerPauseTimer.setSingleShot(true);
     connect(&dealerPauseTimer, &QTimer::timeout, this, [this] { round.endDealerPause(); });
 }
