@@ -36,9 +36,8 @@ struct RoundState {
     HandBoxes PicPlay{BoxShows::Back, BoxShows::Back};
     HandBoxes PicCom{BoxShows::Back};
 
-    std::int16_t BJAceTen = 0;  // 1: the player's first card an ace, the second worth ten
-    std::int16_t BJTenAce = 0;  // 1: the first worth ten, the second an ace
-    std::int16_t WaitSecs = 1;  // the dealer's pause before each card, in whole seconds
-    std::int32_t WaitStart = 0; // the clock second at which the current pause began
-    std::int16_t InsYes = 0;    // 1: insurance was bought for the hand; kept until the next answer
+    std::int16_t BJAceTen = 0; // 1: the player's first card an ace, the second worth ten
+    std::int16_t BJTenAce = 0; // 1: the first worth ten, the second an ace
+    std::int16_t WaitSecs = 1; // the dealer's pause before each card, in whole seconds
+    std::int16_t InsYes = 0;   // 1: insurance was bought for the hand; kept until the next answer
 };

@@ -20,7 +20,6 @@ void RoundModel::deal() {
     // The three hidden draws reseed the generator, so the cards dealt depend on the moment of the deal.
     while (dealDeck.DealDraws < 3) {
         dealDeck.DrawCard(random);
-        ++dealDeck.CardsDrawn;
         ++dealDeck.DealDraws;
     }
 

@@ -14,11 +14,9 @@ double readingOnStartDay(double clockReading, double startReading) {
     return clockReading < startReading ? clockReading + TimeOfDayClock::secondsPerDay : clockReading;
 }
 
-std::int32_t DealerPause::begin(const TimeOfDayClock &clock, int seconds) {
+void DealerPause::begin(const TimeOfDayClock &clock, int seconds) {
     startReading = clock.secondsSinceMidnight();
-    const std::int32_t startSecond = pauseStartSecond(startReading);
-    mark = static_cast<double>(startSecond + seconds);
-    return startSecond;
+    mark = static_cast<double>(pauseStartSecond(startReading) + seconds);
 }
 
 double DealerPause::secondsLeft(const TimeOfDayClock &clock) const {

@@ -16,8 +16,8 @@ double readingOnStartDay(double clockReading, double startReading);
 // the clock reaches that second plus the pause's length in whole seconds.
 class DealerPause {
 public:
-    // Starts the pause at the clock's reading; returns the second it counts from.
-    std::int32_t begin(const TimeOfDayClock &clock, int seconds);
+    // Starts the pause at the clock's reading.
+    void begin(const TimeOfDayClock &clock, int seconds);
     // How long the clock has still to run before the pause is over; 0 or less once it is.
     double secondsLeft(const TimeOfDayClock &clock) const;
 

@@ -37,7 +37,7 @@ void RoundModel::pauseBeforeDealerCard() {
     if (round.PicCom[1] == BoxShows::Nothing)
         dealerSlotCode = 7;
 
-    round.WaitStart = pause.begin(clock, round.WaitSecs);
+    pause.begin(clock, round.WaitSecs);
     endDealerPause();
 }
 

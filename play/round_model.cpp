@@ -7,7 +7,6 @@ RoundModel::RoundModel(RoundView &view, RandomSource &random, TimeOfDayClock &cl
 
 void RoundModel::load() {
     round.WaitSecs = 1;
-    dealDeck.CardsDrawn = 0;
     dealDeck.ResetDeck();
     for (int position = 1; position < 7; ++position)
         round.PicCom[position] = BoxShows::Nothing;
