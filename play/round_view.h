@@ -57,6 +57,6 @@ public:
     virtual void dealerPaused(int /*milliseconds*/) {}
     virtual void dealerPauseCancelled() {}
 
-    // A refusal; the round goes on as if the refused action had not been tried.
+    // A refusal: the action moved no money, and the round goes on.
     virtual void alertRaised(Alert) {}
 };
