@@ -15,7 +15,10 @@ int main(int argc, char *argv[]) {
     table.show();
     // Benchmark hooks, inert unless their variables are set (tools/bench_rest.sh).
     FirstPaintProbe::installIfAsked();
-    if (std::getenv("CORVANE_BENCH_SHOW_CLIP") != nullptr)
-        static_cast<RoundView &>(table).showClip(ClipCue::Win);
+    if (std::getenv("CORVANE_BENCH_SHOW_CLIP") != nullptr) {
+        // The clip alone, with the sound off: the outcome's sound would bring up the sound libraries.
+        table.Sound_Click();
+        static_cast<RoundView &>(table).roundSettled(RoundOutcome::Win);
+    }
     return QApplication::exec();
 }

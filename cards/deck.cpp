@@ -18,7 +18,6 @@ int drawShownCard(RandomSource &random) {
 void Deck::ResetDeck() {
     for (int number = 1; number <= cardsInDeck; ++number)
         CardFree[number] = true;
-    CardsDrawn = 0;
     DealDraws = 0;
 }
 

@@ -37,7 +37,6 @@ public:
     // Index 1 to 52 is the card number; index 0 is unused.
     std::array<bool, cardsInDeck + 1> CardFree{};
     std::int16_t DrawnCard = 0;
-    std::int16_t CardsDrawn = 0;
     std::int16_t DealDraws = 0;
 
     void ResetDeck();

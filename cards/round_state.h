@@ -36,17 +36,8 @@ struct RoundState {
     HandBoxes PicPlay{BoxShows::Back, BoxShows::Back};
     HandBoxes PicCom{BoxShows::Back};
 
-    std::int16_t BJAceTen = 0;  // 1: the player's first card an ace, the second worth ten
-    std::int16_t BJTenAce = 0;  // 1: the first worth ten, the second an ace
-    std::int16_t DealNoAce = 1; // 0: an ace among the player's first two cards
-    std::int16_t PlayNoAce = 1; // 0: an ace anywhere in the player's hand
-    std::int16_t ComNoAce = 1;  // 0: an ace anywhere in the dealer's hand
-    std::int16_t Outcome = 0;   // the settlement's comparison: 2 push, 3 dealer wins, 4 player wins
-    std::int16_t WaitSecs = 1;  // the dealer's pause before each card, in whole seconds
-    std::int32_t WaitStart = 0; // the clock second at which the current pause began
-    std::int16_t InsYes = 0;    // 1: insurance was bought for the hand; kept until the next answer
-
-    static constexpr std::int16_t OutcomePush = 2;
-    static constexpr std::int16_t OutcomeDealerWins = 3;
-    static constexpr std::int16_t OutcomePlayerWins = 4;
+    std::int16_t BJAceTen = 0; // 1: the player's first card an ace, the second worth ten
+    std::int16_t BJTenAce = 0; // 1: the first worth ten, the second an ace
+    std::int16_t WaitSecs = 1; // the dealer's pause before each card, in whole seconds
+    std::int16_t InsYes = 0;   // 1: insurance was bought for the hand; kept until the next answer
 };

@@ -3,6 +3,7 @@
 #include "odds/infinite_deck.h"
 #include "odds/strategy.h"
 #include "platform/time_of_day_clock.h"
+#include "play/headless_view.h"
 #include "play/round_model.h"
 
 #include <algorithm>
@@ -11,48 +12,25 @@
 
 namespace {
 
-// The table without a window: it shows nothing, plays nothing, never pauses the dealer, and answers the
-// insurance offer as the strategy would.
-class HeadlessView final : public RoundView {
+// The dealer's pauses pass at once: the clock moves on by whatever a pause asks for.
+class InstantClock final : public TimeOfDayClock {
 public:
-    explicit HeadlessView(const Strategy &strategy) : strategy(strategy) {}
-
-    void watch(const RoundModel &round) { model = &round; }
-
-    void showCardBox(Hand, int, BoxShows, int) override {}
-    void showBankroll(double) override {}
-    void showStake(double) override {}
-    void showPlayerTotal(int) override {}
-    void showDealerTotal(int) override {}
-    void enableControls(const RoundControls &) override {}
-    void playSound(SoundCue) override {}
-    void showClip(ClipCue) override {}
-    void resetClip() override {}
-    void hideClip() override {}
-
-    // The bankroll covers every stake and insurance, so a refusal means the rounds are not what they seem.
-    void alert(Alert refusal) override {
-        throw std::logic_error(std::string("the table refused a headless round: ") + alertText(refusal));
+    double secondsSinceMidnight() const override { return now; }
+    int millisecondsToSleep(double seconds) override {
+        now += seconds;
+        if (now >= secondsPerDay)
+            now -= secondsPerDay;
+        return 0;
     }
-
-    // The offer comes after the player's two cards are dealt, before a natural is paid.
-    InsuranceAnswer askInsurance() override {
-        return strategy.takesInsurance(countHand(model->cards().PlayCard)) ? InsuranceAnswer::Yes
-                                                                           : InsuranceAnswer::No;
-    }
-
-    bool waitBeforeDealerCard(DealerPause &) override { return true; }
 
 private:
-    const Strategy &strategy;
-    const RoundModel *model = nullptr;
+    double now = 0;
 };
 
 class HeadlessRounds final : public RoundSource {
 public:
     HeadlessRounds(const Strategy &strategy, RandomSource &random)
-        : strategy(strategy), view(strategy), model(view, random, clock) {
-        view.watch(model);
+        : strategy(strategy), model(view, random, clock) {
         model.load();
     }
 
@@ -63,6 +41,11 @@ public:
         model.setBankroll(bankroll);
         model.placeChip(simulatedStake);
         model.deal();
+        // The offer comes after the player's two cards are dealt, before a natural is paid.
+        if (model.phase() == RoundPhase::InsuranceOffer)
+            model.answerInsurance(strategy.takesInsurance(countHand(model.cards().PlayCard))
+                                      ? InsuranceAnswer::Yes
+                                      : InsuranceAnswer::No);
         for (int choices = 0; model.phase() == RoundPhase::PlayerTurn; ++choices) {
             // Five hits and a stand end any hand: more choices mean the table ignored one, and the turn
             // would never end.
@@ -70,6 +53,12 @@ public:
                 throw std::logic_error("the table ignored the player's choices");
             playerTurn();
         }
+        while (model.phase() == RoundPhase::DealerTurn)
+            model.endDealerPause();
+        // The bankroll covers every stake and insurance, so a refusal means the rounds are not what
+        // they seem.
+        if (!view.alerts.empty())
+            throw std::logic_error("the table refused a headless round");
         if (model.phase() != RoundPhase::Idle)
             throw std::logic_error("a headless round did not come back to an idle table");
         return (model.bankroll() - bankroll) / simulatedStake;
@@ -106,8 +95,7 @@ private:
 
     const Strategy &strategy;
     HeadlessView view;
-    // Never read: the headless view ends every dealer's pause at once.
-    SystemTimeOfDayClock clock;
+    InstantClock clock;
     RoundModel model;
 };
 

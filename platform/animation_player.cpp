@@ -138,14 +138,16 @@ void AnimationPlayer::paintEvent(QPaintEvent *) {
     painter.drawPixmap(showAllRect(frame.size(), rect()), frame);
 }
 
+// The menu pops up and the handler returns: the table's round goes on while it is open.
 void AnimationPlayer::contextMenuEvent(QContextMenuEvent *event) {
-    QMenu menu(this);
-    menu.addAction(tr("Play"), this, &AnimationPlayer::play);
-    QAction *loop = menu.addAction(tr("Loop"), this, &AnimationPlayer::setLoop);
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(tr("Play"), this, &AnimationPlayer::play);
+    QAction *loop = menu->addAction(tr("Loop"), this, &AnimationPlayer::setLoop);
     loop->setCheckable(true);
     loop->setChecked(looping);
-    menu.addAction(tr("Rewind"), this, &AnimationPlayer::rewind);
-    menu.exec(event->globalPos());
+    menu->addAction(tr("Rewind"), this, &AnimationPlayer::rewind);
+    menu->popup(event->globalPos());
 }
 
 // Nobody watches a hidden clip; it is paused to spare the processor and picks up where it was.

@@ -5,7 +5,7 @@ void RoundModel::deal() {
     if (!enabled.CmdNew)
         return;
     if (bet == 0) {
-        view.alert(Alert::BetFirst);
+        view.alertRaised(Alert::BetFirst);
         return;
     }
     dealDeck.ResetDeck();
@@ -15,12 +15,11 @@ void RoundModel::deal() {
         showBox(Hand::Player, position, BoxShows::Nothing);
     for (int position = 1; position < 7; ++position)
         showBox(Hand::Dealer, position, BoxShows::Nothing);
-    view.resetClip();
+    view.dealStarted();
 
     // The three hidden draws reseed the generator, so the cards dealt depend on the moment of the deal.
     while (dealDeck.DealDraws < 3) {
         dealDeck.DrawCard(random);
-        ++dealDeck.CardsDrawn;
         ++dealDeck.DealDraws;
     }
 
@@ -28,25 +27,24 @@ void RoundModel::deal() {
     // hole card is drawn only when the dealer turns it up.
     dealCard(Hand::Dealer, 0);
     dealerCount = round.ComCard[0];
-    view.showDealerTotal(dealerCount);
+    showTotals();
     dealCard(Hand::Player, 0);
     dealCard(Hand::Player, 1);
     enterPhase(RoundPhase::PlayerTurn);
 
-    const HandCount count = countHand(round.PlayCard);
-    round.DealNoAce = count.holdsAce ? 0 : 1;
-    playerCount = totalOf(count);
-    view.showPlayerTotal(playerCount);
+    playerCount = handTotal(round.PlayCard);
+    showTotals();
     round.BJAceTen = (round.PlayCard[0] == 1 && round.PlayCard[1] == 10) ? 1 : 0;
     round.BJTenAce = (round.PlayCard[0] == 10 && round.PlayCard[1] == 1) ? 1 : 0;
 
-    if (round.ComCard[0] == 1) {
-        const std::uint64_t epoch = roundEpoch;
-        OfferInsurance();
-        if (givenUpSince(epoch))
-            return;
-    }
-    // A natural is paid even after bought insurance, which is then never resolved.
+    if (round.ComCard[0] == 1)
+        OfferInsurance(); // the deal goes on once the player has answered
+    else
+        finishDeal();
+}
+
+// A natural is paid even after bought insurance, which is then never resolved.
+void RoundModel::finishDeal() {
     if (round.BJTenAce == 1 || round.BJAceTen == 1) {
         WinBlackjack();
         enterPhase(RoundPhase::Idle);
@@ -62,11 +60,15 @@ void RoundModel::OfferInsurance() {
     enterPhase(RoundPhase::InsuranceOffer);
     // The hole card lies face down beside the ace; it is drawn only when the dealer turns it up.
     showBox(Hand::Dealer, 1, BoxShows::Back);
-    const std::uint64_t epoch = roundEpoch;
-    const InsuranceAnswer answer = view.askInsurance();
-    if (!givenUpSince(epoch))
-        applyInsuranceAnswer(answer);
-    view.closeInsuranceOffer();
+    view.insuranceOffered();
+}
+
+void RoundModel::answerInsurance(InsuranceAnswer answer) {
+    if (currentPhase != RoundPhase::InsuranceOffer)
+        return;
+    applyInsuranceAnswer(answer);
+    view.insuranceOfferClosed();
+    finishDeal();
 }
 
 // Both answers hand the turn back to the player; closing the offer without an answer counts as No.
@@ -74,10 +76,10 @@ void RoundModel::applyInsuranceAnswer(InsuranceAnswer answer) {
     if (answer != InsuranceAnswer::Yes) {
         round.InsYes = 0;
     } else if (insuranceCost(bet) > money) {
-        view.alert(Alert::NotEnoughMoney);
+        view.alertRaised(Alert::NotEnoughMoney);
         round.InsYes = 0;
     } else {
-        changeBankroll(money - insuranceCost(bet));
+        changeAmounts(money - insuranceCost(bet), bet);
         round.InsYes = 1;
     }
     enterPhase(RoundPhase::PlayerTurn);

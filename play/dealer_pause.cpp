@@ -13,3 +13,12 @@ double readingOnStartDay(double clockReading, double startReading) {
     // A pause lasts under two seconds, so a reading earlier than the start means midnight has passed.
     return clockReading < startReading ? clockReading + TimeOfDayClock::secondsPerDay : clockReading;
 }
+
+void DealerPause::begin(const TimeOfDayClock &clock, int seconds) {
+    startReading = clock.secondsSinceMidnight();
+    mark = static_cast<double>(pauseStartSecond(startReading) + seconds);
+}
+
+double DealerPause::secondsLeft(const TimeOfDayClock &clock) const {
+    return mark - readingOnStartDay(clock.secondsSinceMidnight(), startReading);
+}

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "cards/round_state.h"
 #include "platform/time_of_day_clock.h"
 
 #include <cstdint>
@@ -13,40 +12,16 @@ std::int32_t pauseStartSecond(double clockReading);
 // restarts at midnight, and a pause that spans it must not wait a whole day for its mark.
 double readingOnStartDay(double clockReading, double startReading);
 
-// The dealer's pauses of one dealer's play, timed on the time-of-day clock: each lasts from the start
-// reading, rounded, until the clock reaches that second plus WaitSecs.
+// One dealer's pause, timed on the time-of-day clock: it lasts from the start reading, rounded, until
+// the clock reaches that second plus the pause's length in whole seconds.
 class DealerPause {
 public:
-    // `roundEpoch` is the model's count of given-up rounds; a change means this round was given up.
-    DealerPause(TimeOfDayClock &clock, RoundState &round, const std::uint64_t &roundEpoch)
-        : clock(clock), round(round), roundEpoch(roundEpoch), epoch(roundEpoch) {}
-
-    // One pause. `sleep(milliseconds)` lets the window handle its events for about that long and
-    // returns false when woken because the round was given up (or the application is quitting).
-    // True when the pause ran out with the round still in play.
-    template <typename Sleep> bool wait(Sleep &&sleep);
-
-    // True once a restart or a closed window has given up the round this dealer's play belongs to.
-    bool roundGivenUp() const { return roundEpoch != epoch; }
+    // Starts the pause at the clock's reading.
+    void begin(const TimeOfDayClock &clock, int seconds);
+    // How long the clock has still to run before the pause is over; 0 or less once it is.
+    double secondsLeft(const TimeOfDayClock &clock) const;
 
 private:
-    TimeOfDayClock &clock;
-    RoundState &round;
-    const std::uint64_t &roundEpoch;
-    const std::uint64_t epoch;
+    double startReading = 0;
+    double mark = 0;
 };
-
-template <typename Sleep> bool DealerPause::wait(Sleep &&sleep) {
-    const double startReading = clock.secondsSinceMidnight();
-    round.WaitStart = pauseStartSecond(startReading);
-    const double mark = static_cast<double>(round.WaitStart + round.WaitSecs);
-    for (;;) {
-        if (roundGivenUp())
-            return false;
-        const double now = readingOnStartDay(clock.secondsSinceMidnight(), startReading);
-        if (now >= mark)
-            return true;
-        if (!sleep(clock.millisecondsToSleep(mark - now)))
-            return false;
-    }
-}

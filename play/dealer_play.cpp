@@ -1,4 +1,3 @@
-#include "play/dealer_pause.h"
 #include "play/round_model.h"
 
 void RoundModel::stand() {
@@ -16,29 +15,49 @@ int positionForSlotCode(int slotCode) {
 
 } // namespace
 
+// The dealer stands on every 17, soft or hard. Each card comes after its own pause, which the view
+// times and ends with endDealerPause().
 void RoundModel::DealerPlay() {
-    DealerPause pause(clock, round, roundEpoch);
     enterPhase(RoundPhase::DealerTurn);
+    dealerSlotCode = 1;
+    if (dealerCount < 17)
+        pauseBeforeDealerCard();
+    else
+        SettleRound();
+}
 
-    // Kept from pass to pass: with all seven boxes showing, the seventh card is drawn again.
-    int slotCode = 1;
-    // The dealer stands on every 17, soft or hard.
-    while (dealerCount < 17) {
-        // The hole card always comes first, then the lowest empty box among 3 to 7.
-        for (int code = 1; code <= 5; ++code) {
-            if (round.PicCom[7 - code] == BoxShows::Nothing)
-                slotCode = code;
-        }
-        if (round.PicCom[1] == BoxShows::Back)
-            slotCode = 6;
-        if (round.PicCom[1] == BoxShows::Nothing)
-            slotCode = 7;
-
-        if (!view.waitBeforeDealerCard(pause) || pause.roundGivenUp())
-            return;
-        view.playSound(SoundCue::Whoosh);
-        dealCard(Hand::Dealer, positionForSlotCode(slotCode));
-        recountDealer();
+void RoundModel::pauseBeforeDealerCard() {
+    // The hole card always comes first, then the lowest empty box among 3 to 7.
+    for (int code = 1; code <= 5; ++code) {
+        if (round.PicCom[7 - code] == BoxShows::Nothing)
+            dealerSlotCode = code;
     }
-    SettleRound();
+    if (round.PicCom[1] == BoxShows::Back)
+        dealerSlotCode = 6;
+    if (round.PicCom[1] == BoxShows::Nothing)
+        dealerSlotCode = 7;
+
+    pause.begin(clock, round.WaitSecs);
+    endDealerPause();
+}
+
+void RoundModel::endDealerPause() {
+    if (currentPhase != RoundPhase::DealerTurn)
+        return;
+    const double left = pause.secondsLeft(clock);
+    if (left > 0) {
+        view.dealerPaused(clock.millisecondsToSleep(left));
+        return;
+    }
+    drawDealerCard();
+}
+
+void RoundModel::drawDealerCard() {
+    view.cardDrawn(Hand::Dealer);
+    dealCard(Hand::Dealer, positionForSlotCode(dealerSlotCode));
+    recountDealer();
+    if (dealerCount < 17)
+        pauseBeforeDealerCard();
+    else
+        SettleRound();
 }

@@ -11,7 +11,7 @@ void RoundModel::hit() {
             position = i;
     }
     if (position >= 0) {
-        view.playSound(SoundCue::Whoosh);
+        view.cardDrawn(Hand::Player);
         dealCard(Hand::Player, position);
     }
     recountPlayer();

@@ -1,14 +1,13 @@
 #include "betting/payouts.h"
 #include "play/round_model.h"
 
-// Each outcome pays out, marks itself with its cues (the sound first) and sets the controls for what
-// the player may do next. None touches the double.
+// Each outcome is told first, then pays out and sets the controls for what the player may do next.
+// None touches the double.
 
 // Settles the insurance alone: the settlement goes on to settle the stake.
 void RoundModel::PayInsurance() {
-    view.showClip(ClipCue::Loss);
-    view.tellOutcome(RoundOutcome::InsurancePays);
-    changeBankroll(money + insurancePayout(bet));
+    view.roundSettled(RoundOutcome::InsurancePays);
+    changeAmounts(money + insurancePayout(bet), bet);
     RoundControls controls = enabled;
     controls.CmdNew = true;
     setControls(controls);
@@ -16,24 +15,20 @@ void RoundModel::PayInsurance() {
 
 // The stake comes back; the settlement clears the bet and frees the chips afterwards.
 void RoundModel::PushHand() {
-    view.playSound(SoundCue::Snore);
-    view.showClip(ClipCue::Draw);
-    view.tellOutcome(RoundOutcome::Push);
+    view.roundSettled(RoundOutcome::Push);
     RoundControls controls = enabled;
     controls.CmdHit = false;
     controls.CmdStand = false;
     controls.CmdNew = true;
     setControls(controls);
-    changeBankroll(money + pushPayout(bet));
+    changeAmounts(money + pushPayout(bet), bet);
 }
 
 // The stake was taken when the chips were placed, so a loss leaves the bankroll as it is. Hit and
 // Stand are left to the caller: the hit locks them after a bust.
 void RoundModel::LoseHand() {
-    view.playSound(SoundCue::Hung);
-    view.showClip(ClipCue::Loss);
-    view.tellOutcome(RoundOutcome::Loss);
-    changeStake(0);
+    view.roundSettled(RoundOutcome::Loss);
+    changeAmounts(money, 0);
     RoundControls controls = enabled;
     controls.chips = true;
     controls.CmdNew = true;
@@ -41,11 +36,8 @@ void RoundModel::LoseHand() {
 }
 
 void RoundModel::WinHand() {
-    view.playSound(dealerCount > 21 ? SoundCue::Explode : SoundCue::Haha);
-    view.showClip(ClipCue::Win);
-    view.tellOutcome(RoundOutcome::Win);
-    changeBankroll(winPayout(bet) + money);
-    changeStake(0);
+    view.roundSettled(dealerCount > 21 ? RoundOutcome::DealerBusts : RoundOutcome::Win);
+    changeAmounts(winPayout(bet) + money, 0);
     RoundControls controls = enabled;
     controls.chips = true;
     controls.CmdNew = true;
@@ -53,11 +45,8 @@ void RoundModel::WinHand() {
 }
 
 void RoundModel::WinBlackjack() {
-    view.playSound(SoundCue::Clap);
-    view.showClip(ClipCue::Blackjack);
-    view.tellOutcome(RoundOutcome::Blackjack);
-    changeBankroll(blackjackPayout(bet) + money);
-    changeStake(0);
+    view.roundSettled(RoundOutcome::Blackjack);
+    changeAmounts(blackjackPayout(bet) + money, 0);
     RoundControls controls = enabled;
     controls.chips = true;
     controls.CmdHit = false;

@@ -9,6 +9,7 @@ void RoundModel::enterPhase(RoundPhase phase) {
         break;
     case RoundPhase::InsuranceOffer: // the modal offer holds the whole table
     case RoundPhase::DealerTurn:     // nothing may start while the dealer pauses between cards
+    case RoundPhase::GivenUp:
         controls = {.CmdNew = false, .CmdHit = false, .CmdStand = false, .cmdDouble = false, .chips = false};
         break;
     case RoundPhase::PlayerTurn: // the deal offers the double on its own, on an opening 11
@@ -22,5 +23,5 @@ void RoundModel::setControls(const RoundControls &controls) {
     if (controls == enabled)
         return;
     enabled = controls;
-    view.enableControls(enabled);
+    view.controlsChanged(enabled);
 }

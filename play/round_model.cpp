@@ -7,7 +7,6 @@ RoundModel::RoundModel(RoundView &view, RandomSource &random, TimeOfDayClock &cl
 
 void RoundModel::load() {
     round.WaitSecs = 1;
-    dealDeck.CardsDrawn = 0;
     dealDeck.ResetDeck();
     for (int position = 1; position < 7; ++position)
         round.PicCom[position] = BoxShows::Nothing;
@@ -15,25 +14,21 @@ void RoundModel::load() {
     round.InsYes = 0;
 
     for (int position = 0; position < 7; ++position) {
-        view.showCardBox(Hand::Player, position, round.PicPlay[position], 0);
-        view.showCardBox(Hand::Dealer, position, round.PicCom[position], 0);
+        view.cardShown(Hand::Player, position, round.PicPlay[position], 0);
+        view.cardShown(Hand::Dealer, position, round.PicCom[position], 0);
     }
-    view.showBankroll(money);
-    view.showStake(bet);
-    view.showPlayerTotal(playerCount);
-    view.showDealerTotal(dealerCount);
+    view.amountsChanged(money, bet);
+    showTotals();
     enterPhase(RoundPhase::Idle);
-    view.enableControls(enabled);
+    view.controlsChanged(enabled);
 }
 
 void RoundModel::restart() {
-    ++roundEpoch;
-    changeBankroll(500);
-    changeStake(0);
+    cancelWaiting();
+    changeAmounts(500, 0);
     playerCount = 0;
-    view.showPlayerTotal(playerCount);
     dealerCount = 0;
-    view.showDealerTotal(dealerCount);
+    showTotals();
 
     showBox(Hand::Dealer, 0, BoxShows::Back);
     for (int position = 1; position < 7; ++position)
@@ -44,21 +39,31 @@ void RoundModel::restart() {
         showBox(Hand::Player, position, BoxShows::Nothing);
 
     enterPhase(RoundPhase::Idle);
-    view.hideClip();
+    view.tableRestarted();
 }
 
+// The controls are left as they were: the window that showed them is going.
 void RoundModel::giveUp() {
-    ++roundEpoch;
+    cancelWaiting();
+    if (currentPhase == RoundPhase::InsuranceOffer || currentPhase == RoundPhase::DealerTurn)
+        currentPhase = RoundPhase::GivenUp;
+}
+
+void RoundModel::cancelWaiting() {
+    if (currentPhase == RoundPhase::InsuranceOffer)
+        view.insuranceOfferClosed();
+    else if (currentPhase == RoundPhase::DealerTurn)
+        view.dealerPauseCancelled();
 }
 
 void RoundModel::setBankroll(double amount) {
-    changeBankroll(amount);
+    changeAmounts(amount, bet);
 }
 
 void RoundModel::dealCard(Hand hand, int position) {
     const int cardNumber = drawShownCard(random);
     (hand == Hand::Player ? round.PicPlay : round.PicCom)[position] = BoxShows::Face;
-    view.showCardBox(hand, position, BoxShows::Face, cardNumber);
+    view.cardShown(hand, position, BoxShows::Face, cardNumber);
     (hand == Hand::Player ? round.PlayCard : round.ComCard)[position] = cardValue(cardNumber);
 }
 
@@ -67,29 +72,25 @@ void RoundModel::showBox(Hand hand, int position, BoxShows shows) {
     if (box == shows)
         return;
     box = shows;
-    view.showCardBox(hand, position, shows, 0);
+    view.cardShown(hand, position, shows, 0);
+}
+
+void RoundModel::showTotals() {
+    view.totalsChanged(playerCount, dealerCount);
 }
 
 void RoundModel::recountPlayer() {
-    const HandCount count = countHand(round.PlayCard);
-    round.PlayNoAce = count.holdsAce ? 0 : 1;
-    playerCount = totalOf(count);
-    view.showPlayerTotal(playerCount);
+    playerCount = handTotal(round.PlayCard);
+    showTotals();
 }
 
 void RoundModel::recountDealer() {
-    const HandCount count = countHand(round.ComCard);
-    round.ComNoAce = count.holdsAce ? 0 : 1;
-    dealerCount = totalOf(count);
-    view.showDealerTotal(dealerCount);
+    dealerCount = handTotal(round.ComCard);
+    showTotals();
 }
 
-void RoundModel::changeBankroll(double amount) {
-    money = amount;
-    view.showBankroll(money);
-}
-
-void RoundModel::changeStake(double amount) {
-    bet = amount;
-    view.showStake(bet);
+void RoundModel::changeAmounts(double bankroll, double stake) {
+    money = bankroll;
+    bet = stake;
+    view.amountsChanged(money, bet);
 }

@@ -2,20 +2,21 @@
 
 #include "cards/deck.h"
 #include "cards/round_state.h"
+#include "play/dealer_pause.h"
 #include "play/round_view.h"
-
-#include <cstdint>
 
 class RandomSource;
 class TimeOfDayClock;
 
 // The round's phases. Which controls each one enables is set in one place, RoundModel::enterPhase.
-enum class RoundPhase { Idle, InsuranceOffer, PlayerTurn, DealerTurn };
+// GivenUp is where a round stops when its window closes: nothing more is drawn or paid until a restart.
+enum class RoundPhase { Idle, InsuranceOffer, PlayerTurn, DealerTurn, GivenUp };
 
 // One game of blackjack against the dealer: the bankroll and the stake, the deal, the insurance offer,
-// the hit, the double down, the dealer's play, the settlement and the five outcomes. It tells its view
-// what changed and asks it for the insurance answer and the dealer's pause; random numbers and the
-// clock come from the platform. The same model plays in the table window, in tests and headless.
+// the hit, the double down, the dealer's play, the settlement and its outcomes. It tells its view what
+// happened and never waits: the insurance offer and the dealer's pauses are phases that the view's
+// answer and the view's timer end. Random numbers and the clock come from the platform. The same model
+// plays in the table window, in tests and headless.
 class RoundModel {
 public:
     RoundModel(RoundView &view, RandomSource &random, TimeOfDayClock &clock);
@@ -25,18 +26,22 @@ public:
     void load();
 
     // The player's actions. Each does nothing while its control is disabled, as a disabled button
-    // takes no click.
+    // takes no click, and nothing outside its phase.
     void placeChip(int value); // the chips 5, 10 and 50
     void deal();               // New Game
+    void answerInsurance(InsuranceAnswer answer);
     void hit();
     void doubleDown(); // takes a second stake and one card, then the dealer plays
     void stand();      // the dealer plays
+    // The view's timer: the dealer's pause has run its time. The pause ends once the clock has
+    // reached its mark; a wake-up that comes early asks for another.
+    void endDealerPause();
 
-    // Starts over with 500 at any moment, dropping a stake on the table; a dealer's play waiting in
-    // its pause gives its round up.
+    // Starts over with 500 at any moment, dropping a stake on the table and giving up an offer or a
+    // dealer's play in its pause.
     void restart();
-    // The window closed: a dealer's play waiting in its pause stops there, and a deal waiting for the
-    // insurance answer ends; nothing more is drawn, cued or paid.
+    // The window closed: an offer or a dealer's pause is given up and the round stops where it is;
+    // nothing more is drawn, cued or paid.
     void giveUp();
 
     RoundPhase phase() const { return currentPhase; }
@@ -52,32 +57,35 @@ public:
     // The seam of a headless simulation and of tests: a bankroll other than the 500 of a fresh table.
     void setBankroll(double amount);
 
-    // The round's own steps, public so that each can be tried alone.
-    void OfferInsurance();
-    void DoubleDown();
-    void DealerPlay();
-    void SettleRound();
-    void PayInsurance();
-    void PushHand();
-    void LoseHand();
-    void WinHand();
-    void WinBlackjack();
-
 private:
     // The one place where a phase decides which controls are enabled.
     void enterPhase(RoundPhase phase);
     // The few steps that change single controls within a phase go through here.
     void setControls(const RoundControls &controls);
 
+    // The round's steps, in the order a round takes them.
+    void OfferInsurance();
     void applyInsuranceAnswer(InsuranceAnswer answer);
+    void finishDeal();
+    void DealerPlay();
+    void pauseBeforeDealerCard();
+    void drawDealerCard();
+    void SettleRound();
+    void PayInsurance();
+    void PushHand();
+    void LoseHand();
+    void WinHand();
+    void WinBlackjack();
+    // Ends an offer or a dealer's pause that is waiting on the view.
+    void cancelWaiting();
+
     // Draws a shown card into a position: the box shows its face, the card variable takes its value.
     void dealCard(Hand hand, int position);
     void showBox(Hand hand, int position, BoxShows shows);
+    void showTotals();
     void recountPlayer();
     void recountDealer();
-    void changeBankroll(double amount);
-    void changeStake(double amount);
-    bool givenUpSince(std::uint64_t epoch) const { return epoch != roundEpoch; }
+    void changeAmounts(double bankroll, double stake);
 
     RoundView &view;
     RandomSource &random;
@@ -91,6 +99,8 @@ private:
     double bet = 0;
     int playerCount = 0;
     int dealerCount = 0;
-    // Counts restarts and closings: a dealer's play or a deal that sees it change gives its round up.
-    std::uint64_t roundEpoch = 0;
+    // The dealer's play: the slot code of the next card (kept from pass to pass: with all seven boxes
+    // showing, the seventh card is drawn again) and the pause before it.
+    int dealerSlotCode = 1;
+    DealerPause pause;
 };

@@ -1,10 +1,6 @@
 #pragma once
 
-#include "betting/alerts.h"
-#include "betting/cues.h"
 #include "cards/round_state.h"
-
-class DealerPause;
 
 // Which of the round's controls are enabled: the four buttons and the three chips, which always change
 // together.
@@ -20,44 +16,47 @@ struct RoundControls {
 
 enum class InsuranceAnswer { Yes, No, Closed };
 
-// What an outcome handler settled, told besides its clip: the insurance payout shows the loss clip.
-enum class RoundOutcome { InsurancePays, Push, Loss, Win, Blackjack };
+// How a hand, or the insurance beside it, was settled. A win over a dealer who went past 21 is told
+// apart from a win on the totals; a player's bust and a lower total are both a loss.
+enum class RoundOutcome { InsurancePays, Push, Loss, Win, DealerBusts, Blackjack };
 
-// What the round model tells the player and asks of them. The table window shows it all; a headless
-// view may ignore what it is told. Amounts and totals come as numbers: the view writes the captions.
+// The game's only refusals.
+enum class Alert { NotEnoughMoney, BetFirst };
+
+// What the round model tells its view, in the game's terms: the view decides how each event looks and
+// sounds. Every notification may be ignored, so a view overrides only what it shows. The model never
+// waits on its view: the insurance answer comes back through RoundModel::answerInsurance and the end
+// of a dealer's pause through RoundModel::endDealerPause. Amounts and totals come as numbers.
 class RoundView {
 public:
     virtual ~RoundView() = default;
 
     // A card box changed: hidden, the card back, or the face of `cardNumber` (1 to 52).
-    virtual void showCardBox(Hand hand, int position, BoxShows shows, int cardNumber) = 0;
-    virtual void showBankroll(double amount) = 0;
-    virtual void showStake(double amount) = 0;
-    virtual void showPlayerTotal(int total) = 0;
-    virtual void showDealerTotal(int total) = 0;
-    virtual void enableControls(const RoundControls &enabled) = 0;
+    virtual void cardShown(Hand, int /*position*/, BoxShows, int /*cardNumber*/) {}
+    // A hit or the dealer draws a card, which cardShown shows next; the deal's cards and the double's
+    // come without this.
+    virtual void cardDrawn(Hand) {}
+    virtual void amountsChanged(double /*bankroll*/, double /*stake*/) {}
+    virtual void totalsChanged(int /*player*/, int /*dealer*/) {}
+    virtual void controlsChanged(const RoundControls &) {}
 
-    // A sound cue; the view plays it only while its sound setting is on.
-    virtual void playSound(SoundCue cue) = 0;
-    // Shows the animation with this clip.
-    virtual void showClip(ClipCue clip) = 0;
-    // Hides the animation and loads the calm clip, ready for the next outcome.
-    virtual void resetClip() = 0;
-    // Hides the animation; its clip stays loaded.
-    virtual void hideClip() = 0;
-    // An outcome handler has shown its clip; a view may also tell the outcome in words.
-    virtual void tellOutcome(RoundOutcome) {}
+    // A deal begins: the last round's outcome leaves the table.
+    virtual void dealStarted() {}
+    // The table starts over with 500; nothing of the round given up is settled.
+    virtual void tableRestarted() {}
+    // The insurance, then the stake, were settled this way; a round may tell two outcomes.
+    virtual void roundSettled(RoundOutcome) {}
 
-    // A refusal, shown modally; returns once the player has seen it.
-    virtual void alert(Alert alert) = 0;
+    // The player is asked whether to insure the hand; the answer is awaited in the phase InsuranceOffer.
+    // The offer stays up until insuranceOfferClosed(), so that a refusal of the answer shows over it.
+    virtual void insuranceOffered() {}
+    virtual void insuranceOfferClosed() {}
 
-    // Offers insurance and waits for the answer. The offer (with its own call, played whatever the
-    // sound setting) stays on screen until closeInsuranceOffer(), so that a refusal shows over it.
-    virtual InsuranceAnswer askInsurance() = 0;
-    virtual void closeInsuranceOffer() {}
+    // The dealer pauses before a card: RoundModel::endDealerPause() is due in `milliseconds`. A
+    // restart or a closed window cancels the pause.
+    virtual void dealerPaused(int /*milliseconds*/) {}
+    virtual void dealerPauseCancelled() {}
 
-    // The pause before each dealer card. The window times it with `pause` and sleeps in its event loop
-    // meanwhile; a headless view may return true at once. False when the round was given up during
-    // the pause: then nothing more is drawn, cued or settled.
-    virtual bool waitBeforeDealerCard(DealerPause &pause) = 0;
+    // A refusal: the action moved no money, and the round goes on.
+    virtual void alertRaised(Alert) {}
 };

@@ -5,27 +5,14 @@ void RoundModel::SettleRound() {
     if (round.ComCard[0] == 1 && round.ComCard[1] == 10 && round.InsYes == 1)
         PayInsurance();
 
-    if (dealerCount == playerCount)
-        round.Outcome = RoundState::OutcomePush;
-    if (playerCount < dealerCount)
-        round.Outcome = RoundState::OutcomeDealerWins;
-    if (dealerCount > 21 && playerCount < dealerCount)
-        round.Outcome = RoundState::OutcomePlayerWins;
-    if (playerCount > dealerCount)
-        round.Outcome = RoundState::OutcomePlayerWins;
-
-    switch (round.Outcome) {
-    case RoundState::OutcomePush:
-        PushHand();
-        break;
-    case RoundState::OutcomeDealerWins:
-        LoseHand();
-        break;
-    case RoundState::OutcomePlayerWins:
+    // The totals alone decide: a dealer's blackjack is a 21 like any other.
+    if (playerCount > dealerCount || dealerCount > 21)
         WinHand();
-        break;
-    }
+    else if (playerCount == dealerCount)
+        PushHand();
+    else
+        LoseHand();
     // A push leaves the stake on the label and the chips locked; the round ends here for every outcome.
-    changeStake(0);
+    changeAmounts(money, 0);
     enterPhase(RoundPhase::Idle);
 }

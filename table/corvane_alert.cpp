@@ -4,7 +4,9 @@
 #include <QMessageBox>
 
 void showCorvaneAlert(QWidget *parent, const QString &text) {
-    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("CorvaneAlert", "Corvane Alert"), text,
-                    QMessageBox::Ok, parent);
-    box.exec();
+    auto *box =
+        new QMessageBox(QMessageBox::NoIcon, QCoreApplication::translate("CorvaneAlert", "Corvane Alert"),
+                        text, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }

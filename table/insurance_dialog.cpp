@@ -9,18 +9,17 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QAction>
-#include <QEventLoop>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 
-BJInsurWindow::BJInsurWindow() : QDialog(nullptr) {
+BJInsurWindow::BJInsurWindow(QWidget *table) : QDialog(table) {
     setObjectName(QStringLiteral("BJInsur"));
     setWindowTitle(tr("Insurance"));
     setWindowIcon(corvaneIcon());
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setWindowModality(Qt::ApplicationModal);
     setFixedSize(pixelsFromTwips(3720), pixelsFromTwips(1545));
 
     lblInsurance = new QLabel(this);
@@ -84,45 +83,51 @@ QAccessibleInterface *insuranceWindowAccessible(const QString &className, QObjec
 
 } // namespace
 
-BJInsur::BJInsur(WavePlayer &wave, QString callPath, QList<QAction *> tableKeys)
-    : wave(wave), callPath(std::move(callPath)), tableKeys(std::move(tableKeys)) {}
+BJInsur::BJInsur(WavePlayer &wave, QString callPath, std::function<void(InsuranceAnswer)> answered,
+                 QList<QAction *> tableKeys)
+    : wave(wave), callPath(std::move(callPath)), answered(std::move(answered)),
+      tableKeys(std::move(tableKeys)) {}
 
 BJInsur::~BJInsur() {
     delete loaded.data();
 }
 
-InsuranceAnswer BJInsur::ShowModal(const QString &spokenQuestion) {
+void BJInsur::Show(QWidget *table, const QString &spokenQuestion) {
     if (loaded)
-        return InsuranceAnswer::Closed;
+        return;
     static const bool factoryInstalled = (QAccessible::installFactory(insuranceWindowAccessible), true);
     Q_UNUSED(factoryInstalled);
-    loaded = new BJInsurWindow;
+    loaded = new BJInsurWindow(table);
     loaded->spokenQuestion = spokenQuestion;
     loaded->addActions(tableKeys);
-    InsuranceAnswer answer = InsuranceAnswer::Closed;
-    QEventLoop answered;
-    waiting = &answered;
-    const auto answerWith = [&answer, &answered](InsuranceAnswer given) {
-        answer = given;
-        answered.quit();
-    };
-    QObject::connect(loaded->CmdYes, &QPushButton::clicked, &answered,
-                     [answerWith] { answerWith(InsuranceAnswer::Yes); });
-    QObject::connect(loaded->CmdNo, &QPushButton::clicked, &answered,
-                     [answerWith] { answerWith(InsuranceAnswer::No); });
-    QObject::connect(loaded, &BJInsurWindow::closedWithoutAnswer, &answered,
-                     [answerWith] { answerWith(InsuranceAnswer::Closed); });
+    const auto answerWith = [this](InsuranceAnswer answer) { return [this, answer] { answered(answer); }; };
+    QObject::connect(loaded->CmdYes, &QPushButton::clicked, loaded, answerWith(InsuranceAnswer::Yes));
+    QObject::connect(loaded->CmdNo, &QPushButton::clicked, loaded, answerWith(InsuranceAnswer::No));
+    QObject::connect(loaded, &BJInsurWindow::closedWithoutAnswer, loaded,
+                     answerWith(InsuranceAnswer::Closed));
     Form_Load();
-    loaded->show();
-    answered.exec();
-    return answer;
+    // Modal to the table alone: the table takes no input while the offer is up.
+    loaded->open();
 }
 
+// The window goes later, from the event loop: its answer may still be on the stack in its own button.
 void BJInsur::Unload() {
-    if (waiting)
-        waiting->quit();
-    // Nothing of the window is on the stack here: its answer has already left its event handlers.
-    delete loaded.data();
+    BJInsurWindow *window = loaded.data();
+    if (!window)
+        return;
+    loaded.clear();
+    QObject::disconnect(window->CmdYes, nullptr, window, nullptr);
+    QObject::disconnect(window->CmdNo, nullptr, window, nullptr);
+    QObject::disconnect(window, &BJInsurWindow::closedWithoutAnswer, window, nullptr);
+    if (auto *refusal = window->findChild<QMessageBox *>(); refusal && refusal->isVisible()) {
+        QObject::connect(refusal, &QDialog::finished, window, [window] {
+            window->hide();
+            window->deleteLater();
+        });
+        return;
+    }
+    window->hide();
+    window->deleteLater();
 }
 
 // The offer is always announced, whatever the sound setting; the call's result is of no interest.

@@ -5,9 +5,9 @@
 #include <QDialog>
 #include <QPointer>
 #include <QString>
+#include <functional>
 
 class QAction;
-class QEventLoop;
 class QLabel;
 class QPushButton;
 class WavePlayer;
@@ -17,7 +17,7 @@ class BJInsurWindow : public QDialog {
     Q_OBJECT
 
 public:
-    BJInsurWindow();
+    explicit BJInsurWindow(QWidget *table);
 
     QLabel *lblInsurance = nullptr;
     QPushButton *CmdYes = nullptr;
@@ -40,16 +40,17 @@ signals:
 // the offer is on screen. The answer goes to the round model, which keeps InsYes.
 class BJInsur {
 public:
-    // `callPath` is the insurance call, played at every showing whatever the sound setting. The window
-    // also answers `tableKeys`, the table's keys that work at any moment.
-    BJInsur(WavePlayer &wave, QString callPath, QList<QAction *> tableKeys = {});
+    // `callPath` is the insurance call, played at every showing whatever the sound setting; `answered`
+    // takes the player's answer, Closed when the window was closed without one. The window also answers
+    // `tableKeys`, the table's keys that work at any moment.
+    BJInsur(WavePlayer &wave, QString callPath, std::function<void(InsuranceAnswer)> answered,
+            QList<QAction *> tableKeys = {});
     ~BJInsur();
 
-    // Loads the window (its call plays) and shows it modally, with no owner; returns the answer while
-    // the window is still up. Closed when it was closed without an answer or unloaded. A screen reader
+    // Loads the window (its call plays) and opens it modal to `table`, returning at once. A screen reader
     // speaks `spokenQuestion` as the window opens, in place of the one-word question it shows.
-    InsuranceAnswer ShowModal(const QString &spokenQuestion = {});
-    // Closes the window if it is loaded; a ShowModal still waiting returns Closed.
+    void Show(QWidget *table, const QString &spokenQuestion = {});
+    // Closes the window if it is loaded. A refusal showing over it is seen to the end first.
     void Unload();
     BJInsurWindow *window() const { return loaded.data(); }
 
@@ -58,7 +59,7 @@ private:
 
     WavePlayer &wave;
     QString callPath;
+    std::function<void(InsuranceAnswer)> answered;
     QList<QAction *> tableKeys;
     QPointer<BJInsurWindow> loaded;
-    QPointer<QEventLoop> waiting;
 };

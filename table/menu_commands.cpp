@@ -9,9 +9,8 @@
 // A restart drops the stake on the table without payout and gives up any round in play: a dealer's
 // play waiting in its pause stops there, drawing, cueing and settling nothing more.
 void BJMain::New_Game_Click() {
-    narrator->restarted();
+    narrator->tableRestarted();
     round.restart();
-    wakeDealerPause();
     // The table is idle again, whatever it was doing.
     CmdNew->setFocus();
 }
@@ -27,7 +26,7 @@ void BJMain::Help_Click() {
 }
 
 void BJMain::ReadTable_Click() {
-    narrator->readTable(round.controls(), insuranceWindow() != nullptr);
+    narrator->readTable(round.controls(), round.phase() == RoundPhase::InsuranceOffer);
 }
 
 // The help window is left open; the program ends once the player closes it too.

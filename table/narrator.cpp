@@ -1,8 +1,8 @@
 #include "table/narrator.h"
 
-#include "betting/amounts.h"
 #include "betting/payouts.h"
 #include "platform/card_deck.h"
+#include "table/amount_captions.h"
 
 #include <QEvent>
 #include <QWidget>
@@ -49,7 +49,7 @@ Narrator::Narrator(QWidget *table) : QObject(table), table(table) {
     table->installEventFilter(this);
 }
 
-void Narrator::showCardBox(Hand hand, int position, BoxShows shows, int cardNumber) {
+void Narrator::cardShown(Hand hand, int position, BoxShows shows, int cardNumber) {
     const int shown = shows == BoxShows::Face ? cardNumber : 0;
     (hand == Hand::Player ? playerCards : dealerCards)[position] = shown;
     if (shown == 0)
@@ -66,29 +66,24 @@ void Narrator::showCardBox(Hand hand, int position, BoxShows shows, int cardNumb
     newsArrived();
 }
 
-void Narrator::showStake(double amount) {
-    stake = amount;
-    if (stake != toldStake)
-        newsArrived();
-}
-
-void Narrator::showBankroll(double amount) {
+void Narrator::amountsChanged(double bankroll, double newStake) {
     // The money the table opens with is not news.
     if (!moneyKnown) {
         moneyKnown = true;
-        toldMoney = amount;
+        toldMoney = bankroll;
     }
-    money = amount;
-    if (money != toldMoney)
+    money = bankroll;
+    stake = newStake;
+    if (money != toldMoney || stake != toldStake)
         newsArrived();
 }
 
-void Narrator::tellOutcome(RoundOutcome outcome) {
+void Narrator::roundSettled(RoundOutcome outcome) {
     news.outcomes.push_back({outcome, stake});
     newsArrived();
 }
 
-void Narrator::restarted() {
+void Narrator::tableRestarted() {
     news = News{};
     news.restarted = true;
     newsArrived();
@@ -178,6 +173,7 @@ QString Narrator::newsInWords() const {
             sentences << tr("You lose %1.").arg(amount(bet));
             break;
         case RoundOutcome::Win:
+        case RoundOutcome::DealerBusts:
             sentences << tr("You win %1.").arg(amount(winPayout(bet) - bet));
             break;
         case RoundOutcome::Blackjack:

@@ -24,14 +24,15 @@ public:
     explicit Narrator(QWidget *table);
 
     // What the table shows, as the round model reports it.
-    void showCardBox(Hand hand, int position, BoxShows shows, int cardNumber);
-    void showPlayerTotal(int total) { playerTotal = total; }
-    void showDealerTotal(int total) { dealerTotal = total; }
-    void showStake(double amount);
-    void showBankroll(double amount);
-    void tellOutcome(RoundOutcome outcome);
-    // The table was started over with fresh money.
-    void restarted();
+    void cardShown(Hand hand, int position, BoxShows shows, int cardNumber);
+    void totalsChanged(int player, int dealer) {
+        playerTotal = player;
+        dealerTotal = dealer;
+    }
+    void amountsChanged(double bankroll, double stake);
+    void roundSettled(RoundOutcome outcome);
+    // The table is being started over with fresh money.
+    void tableRestarted();
 
     // The news so far followed by the insurance question, for the offer's window to speak as it opens;
     // the news counts as told.

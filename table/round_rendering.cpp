@@ -1,20 +1,18 @@
-#include "betting/amounts.h"
-#include "play/dealer_pause.h"
+#include "table/amount_captions.h"
 #include "table/card_box.h"
 #include "table/chip_label.h"
 #include "table/corvane_alert.h"
 #include "table/fitted_text.h"
 #include "table/insurance_dialog.h"
 #include "table/narrator.h"
+#include "table/outcome_cues.h"
 #include "table/table_window.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 
-void BJMain::showCardBox(Hand hand, int position, BoxShows shows, int cardNumber) {
+void BJMain::cardShown(Hand hand, int position, BoxShows shows, int cardNumber) {
     CardBox *box = (hand == Hand::Player ? PicPlay : PicCom)[position];
     switch (shows) {
     case BoxShows::Nothing:
@@ -30,34 +28,26 @@ void BJMain::showCardBox(Hand hand, int position, BoxShows shows, int cardNumber
         box->setPicture(Deck1.picture());
         break;
     }
-    narrator->showCardBox(hand, position, shows, cardNumber);
+    narrator->cardShown(hand, position, shows, cardNumber);
 }
 
 // The amounts and totals the player sees exist only as these captions. An amount wider than its box,
 // such as "10012.5", is shown whole in a smaller size: the box keeps its size and place.
-void BJMain::showBankroll(double amount) {
-    setFittedText(lblmoney, captionFromAmount(amount), moneyFont);
-    narrator->showBankroll(amount);
+void BJMain::amountsChanged(double bankroll, double stake) {
+    setFittedText(lblBet, captionFromAmount(stake), betFont);
+    setFittedText(lblmoney, captionFromAmount(bankroll), moneyFont);
+    narrator->amountsChanged(bankroll, stake);
 }
 
-void BJMain::showStake(double amount) {
-    setFittedText(lblBet, captionFromAmount(amount), betFont);
-    narrator->showStake(amount);
-}
-
-void BJMain::showPlayerTotal(int total) {
-    lblPlay->setText(captionFromAmount(total));
-    narrator->showPlayerTotal(total);
-}
-
-void BJMain::showDealerTotal(int total) {
-    lblCom->setText(captionFromAmount(total));
-    narrator->showDealerTotal(total);
+void BJMain::totalsChanged(int player, int dealer) {
+    lblPlay->setText(captionFromAmount(player));
+    lblCom->setText(captionFromAmount(dealer));
+    narrator->totalsChanged(player, dealer);
 }
 
 // The focus follows the round, so that a keyboard player never has to look for it: on Hit when the
 // deal hands the player the turn, on New Game when the round is over.
-void BJMain::enableControls(const RoundControls &enabled) {
+void BJMain::controlsChanged(const RoundControls &enabled) {
     const bool turnBegins = enabled.CmdHit && !CmdHit->isEnabled();
     const bool roundEnds = enabled.CmdNew && !CmdNew->isEnabled();
     CmdNew->setEnabled(enabled.CmdNew);
@@ -73,43 +63,23 @@ void BJMain::enableControls(const RoundControls &enabled) {
 }
 
 // A refusal of the insurance shows over the offer, which is still on screen.
-void BJMain::alert(Alert alert) {
+void BJMain::alertRaised(Alert alert) {
     QWidget *parent = insuranceWindow();
     showCorvaneAlert(parent ? parent : this, QCoreApplication::translate("Alert", alertText(alert)));
 }
 
-InsuranceAnswer BJMain::askInsurance() {
-    return BJInsurDialog->ShowModal(narrator->insuranceQuestion());
+void BJMain::insuranceOffered() {
+    BJInsurDialog->Show(this, narrator->insuranceQuestion());
 }
 
-void BJMain::closeInsuranceOffer() {
+void BJMain::insuranceOfferClosed() {
     BJInsurDialog->Unload();
 }
 
-bool BJMain::waitBeforeDealerCard(DealerPause &pause) {
-    return pause.wait([this](int milliseconds) { return sleepHandlingEvents(milliseconds); });
+void BJMain::dealerPaused(int milliseconds) {
+    dealerPauseTimer.start(milliseconds);
 }
 
-namespace {
-
-// Exit codes of the pause's event loop; anything else means the application itself is quitting.
-constexpr int wokeUp = 1;
-constexpr int givenUp = 2;
-
-} // namespace
-
-bool BJMain::sleepHandlingEvents(int milliseconds) {
-    // A restart during the pause can start a new round whose dealer pauses inside this one.
-    const QPointer<QEventLoop> outer = pauseLoop;
-    QEventLoop sleeper;
-    pauseLoop = &sleeper;
-    QTimer::singleShot(milliseconds, &sleeper, [&sleeper] { sleeper.exit(wokeUp); });
-    const int woke = sleeper.exec();
-    pauseLoop = outer;
-    return woke == wokeUp;
-}
-
-void BJMain::wakeDealerPause() {
-    if (pauseLoop)
-        pauseLoop->exit(givenUp);
+void BJMain::dealerPauseCancelled() {
+    dealerPauseTimer.stop();
 }

@@ -1,17 +1,21 @@
 #include "platform/animation_player.h"
 #include "table/narrator.h"
+#include "table/outcome_cues.h"
 #include "table/table_window.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 QString BJMain::mediaPath(const QString &name) const {
     return platform.programDirectory + name;
 }
 
+// The sound call's result is of no interest: a sound that cannot be played is replaced by the desktop's
+// alert sound.
 void BJMain::PlaySoundCue(const QString &name) {
     if (!Sound->isChecked())
         return;
-    SoundResult = platform.wave->play(mediaPath(name));
+    platform.wave->play(mediaPath(name));
 }
 
 void BJMain::ShowClip(const QString &name) {
@@ -22,52 +26,35 @@ void BJMain::ShowClip(const QString &name) {
 // Every deal hides the last round's clip and loads the calm one, ready for the next outcome.
 void BJMain::ResetClip() {
     Flash->setVisible(false);
-    Flash->setMovie(mediaPath(QLatin1String(mediaName(ClipCue::Idle))));
+    Flash->setMovie(mediaPath(QLatin1String(media::idleClip)));
     tellNoOutcome();
 }
 
-void BJMain::playSound(SoundCue cue) {
-    PlaySoundCue(QLatin1String(mediaName(cue)));
+void BJMain::cardDrawn(Hand) {
+    PlaySoundCue(QLatin1String(media::drawSound));
 }
 
-void BJMain::showClip(ClipCue clip) {
-    ShowClip(QLatin1String(mediaName(clip)));
-}
-
-void BJMain::resetClip() {
+void BJMain::dealStarted() {
     ResetClip();
 }
 
-void BJMain::hideClip() {
+void BJMain::tableRestarted() {
     Flash->setVisible(false);
     tellNoOutcome();
 }
 
-// The clip is all a sighted player gets of the outcome; its words go to the clip area's accessible
-// name, where a screen reader finds them when it visits the clip. A screen reader does not speak a change
-// of name on a control without the focus, so the narrator tells the outcome as it happens, with the money.
-void BJMain::tellOutcome(RoundOutcome outcome) {
-    QString words;
-    switch (outcome) {
-    case RoundOutcome::InsurancePays:
-        words = tr("Insurance pays");
-        break;
-    case RoundOutcome::Push:
-        words = tr("Push");
-        break;
-    case RoundOutcome::Loss:
-        words = tr("You lose");
-        break;
-    case RoundOutcome::Win:
-        words = tr("You win");
-        break;
-    case RoundOutcome::Blackjack:
-        words = tr("Blackjack!");
-        break;
-    }
-    Flash->setAccessibleName(words);
+// The sound first, then the clip. The clip is all a sighted player gets of the outcome; its words go to
+// the clip area's accessible name, where a screen reader finds them when it visits the clip. A screen
+// reader does not speak a change of name on a control without the focus, so the narrator tells the
+// outcome as it happens, with the money.
+void BJMain::roundSettled(RoundOutcome outcome) {
+    const OutcomeCues cues = outcomeCues(outcome);
+    if (cues.sound)
+        PlaySoundCue(QLatin1String(cues.sound));
+    ShowClip(QLatin1String(cues.clip));
+    Flash->setAccessibleName(QCoreApplication::translate("BJMain", cues.words));
     Flash->setAccessibleDescription(tr("Outcome of the round"));
-    narrator->tellOutcome(outcome);
+    narrator->roundSettled(outcome);
 }
 
 void BJMain::tellNoOutcome() {

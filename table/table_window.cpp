@@ -1,8 +1,7 @@
 #include "table/table_window.h"
 
-#include "betting/amounts.h"
-#include "betting/cues.h"
 #include "platform/animation_player.h"
+#include "table/amount_captions.h"
 #include "table/card_box.h"
 #include "table/chip_label.h"
 #include "table/fitted_text.h"
@@ -10,6 +9,7 @@
 #include "table/insurance_dialog.h"
 #include "table/mnemonic_priority.h"
 #include "table/narrator.h"
+#include "table/outcome_cues.h"
 #include "table/table_felt.h"
 #include "table/table_pictures.h"
 #include "table/twips.h"
@@ -285,6 +285,10 @@ void BJMain::connectHandlers() {
     });
     connect(Help, &QAction::triggered, this, &BJMain::Help_Click);
     connect(ReadTable, &QAction::triggered, this, &BJMain::ReadTable_Click);
+    // Precise: a coarse timer may wake up to 5% early, and each early wake-up only asks for another.
+    dealerPauseTimer.setTimerType(Qt::PreciseTimer);
+    dealerPauseTimer.setSingleShot(true);
+    connect(&dealerPauseTimer, &QTimer::timeout, this, [this] { round.endDealerPause(); });
 }
 
 void BJMain::Form_Load() {
@@ -292,7 +296,8 @@ void BJMain::Form_Load() {
     // The last step belongs to the insurance dialog, which exists from now on.
     if (!BJInsurDialog)
         BJInsurDialog = std::make_unique<BJInsur>(
-            *platform.wave, mediaPath(QLatin1String(mediaName(SoundCue::Insurance))), QList{ReadTable});
+            *platform.wave, mediaPath(QLatin1String(media::insuranceCall)),
+            [this](InsuranceAnswer answer) { round.answerInsurance(answer); }, QList{ReadTable});
     round.load();
 }
 
@@ -326,8 +331,7 @@ void BJMain::lblBet50_Click() {
 }
 
 void BJMain::closeEvent(QCloseEvent *event) {
-    // A dealer's play waiting in its pause sees this and gives the round up.
+    // A dealer's play waiting in its pause, or a deal waiting for the insurance answer, stops there.
     round.giveUp();
-    wakeDealerPause();
     QMainWindow::closeEvent(event);
 }

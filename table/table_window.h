@@ -8,8 +8,8 @@
 #include <QFont>
 #include <QMainWindow>
 #include <QPointer>
+#include <QTimer>
 #include <array>
-#include <cstdint>
 #include <memory>
 
 class AnimationPlayer;
@@ -20,7 +20,6 @@ class CardBox;
 class ChipLabel;
 class Narrator;
 class QAction;
-class QEventLoop;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -56,29 +55,26 @@ public:
     BJInsurWindow *insuranceWindow() const;
     // The help window while it is open, else null.
     BJHelp *helpWindow() const;
-    // The result of the last sound call; written only by the game.
-    std::int32_t soundResult() const { return SoundResult; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // What the round model reports, shown on the table.
-    void showCardBox(Hand hand, int position, BoxShows shows, int cardNumber) override;
-    void showBankroll(double amount) override;
-    void showStake(double amount) override;
-    void showPlayerTotal(int total) override;
-    void showDealerTotal(int total) override;
-    void enableControls(const RoundControls &enabled) override;
-    void playSound(SoundCue cue) override;
-    void showClip(ClipCue clip) override;
-    void resetClip() override;
-    void hideClip() override;
-    void tellOutcome(RoundOutcome outcome) override;
-    void alert(Alert alert) override;
-    InsuranceAnswer askInsurance() override;
-    void closeInsuranceOffer() override;
-    bool waitBeforeDealerCard(DealerPause &pause) override;
+    // What the round model reports, shown on the table: each is the one place where the table shows,
+    // sounds and tells that event.
+    void cardShown(Hand hand, int position, BoxShows shows, int cardNumber) override;
+    void cardDrawn(Hand hand) override;
+    void amountsChanged(double bankroll, double stake) override;
+    void totalsChanged(int player, int dealer) override;
+    void controlsChanged(const RoundControls &enabled) override;
+    void dealStarted() override;
+    void tableRestarted() override;
+    void roundSettled(RoundOutcome outcome) override;
+    void insuranceOffered() override;
+    void insuranceOfferClosed() override;
+    void dealerPaused(int milliseconds) override;
+    void dealerPauseCancelled() override;
+    void alertRaised(Alert alert) override;
 
     void buildControls();
     void buildMenu();
@@ -95,12 +91,6 @@ private:
     void ShowClip(const QString &name);
     void ResetClip();
     QString mediaPath(const QString &name) const;
-
-    // Lets the window handle its events for about `milliseconds`; false when woken early because the
-    // round was given up or the application is quitting.
-    bool sleepHandlingEvents(int milliseconds);
-    // Wakes a dealer's play waiting in its pause, once its round has been given up.
-    void wakeDealerPause();
 
     PlatformBundle platform;
 
@@ -144,12 +134,12 @@ private:
     // Tells a screen reader what happens at the table.
     Narrator *narrator = nullptr;
 
-    std::int32_t SoundResult = 0;
     RoundModel round;
+    // Ends each dealer's pause; a restart or a closed window stops it.
+    QTimer dealerPauseTimer;
     // The insurance dialog: the object lives as long as the table, its window only while shown.
     std::unique_ptr<BJInsur> BJInsurDialog;
     QPointer<BJHelp> BJHelpWindow;
-    QPointer<QEventLoop> pauseLoop;
 
     // The amounts' own fonts; a long amount is shown in a smaller size of them.
     QFont moneyFont;

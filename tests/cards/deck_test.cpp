@@ -45,11 +45,9 @@ TEST(ShownCardDraw, EveryScriptedCardComesBackAsScripted) {
 
 TEST(Deck, ResetFreesEveryCardAndClearsTheCounters) {
     Deck deck;
-    deck.CardsDrawn = 3;
     deck.DealDraws = 3;
     deck.ResetDeck();
     EXPECT_TRUE(std::all_of(deck.CardFree.begin() + 1, deck.CardFree.end(), [](bool free) { return free; }));
-    EXPECT_EQ(deck.CardsDrawn, 0);
     EXPECT_EQ(deck.DealDraws, 0);
 }
 

@@ -8,7 +8,6 @@
 #include <QMovie>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -149,23 +148,22 @@ TEST_F(AnimationPlayerTest, HiddenClipIsKeptPausedAndCarriesOnWhenShown) {
 
 TEST_F(AnimationPlayerTest, RightClickMenuOffersPlayLoopAndRewind) {
     player.setMovie(clip("three_frames.gif"));
-    QStringList entries;
-    bool loopWasTicked = false;
-    // Runs inside the menu's own event loop: reads the entries, unticks Loop and closes the menu.
-    QTimer::singleShot(0, &player, [&] {
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        for (QAction *action : menu->actions()) {
-            entries << action->text();
-            if (action->text() == QStringLiteral("Loop")) {
-                loopWasTicked = action->isChecked();
-                action->trigger();
-            }
-        }
-        menu->close();
-    });
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(10, 10), player.mapToGlobal(QPoint(10, 10)));
     QApplication::sendEvent(&player, &click);
+
+    // The menu pops up without waiting: it is on screen when the click has been handled.
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QStringList entries;
+    bool loopWasTicked = false;
+    for (QAction *action : menu->actions()) {
+        entries << action->text();
+        if (action->text() == QStringLiteral("Loop")) {
+            loopWasTicked = action->isChecked();
+            action->trigger();
+        }
+    }
+    menu->close();
 
     EXPECT_EQ(entries, QStringList({"Play", "Loop", "Rewind"}));
     EXPECT_TRUE(loopWasTicked);

@@ -20,25 +20,22 @@ TEST(DealerPlay, DrawsBelowSeventeenAndStandsOnEverySeventeen) {
         std::initializer_list<int> drawn;
         int total;
         int cards;
-        std::int16_t comNoAce;
     };
     for (const Case &c : {
-             Case{clubs(6), {hearts(1)}, 17, 2, 0},                      // soft 17 stands
-             Case{clubs(1), {hearts(1), spades(6)}, 18, 3, 0},           // 12 draws
-             Case{clubs(1), {hearts(5), spades(9), clubs(4)}, 19, 4, 0}, // 15 draws again
-             Case{clubs(10), {hearts(6), spades(2)}, 18, 3, 1},
-             Case{clubs(10), {hearts(7)}, 17, 2, 1},
-             Case{clubs(10), {hearts(6), spades(10)}, 26, 3, 1},
+             Case{clubs(6), {hearts(1)}, 17, 2},                      // soft 17 stands
+             Case{clubs(1), {hearts(1), spades(6)}, 18, 3},           // 12 draws
+             Case{clubs(1), {hearts(5), spades(9), clubs(4)}, 19, 4}, // 15 draws again
+             Case{clubs(10), {hearts(6), spades(2)}, 18, 3},
+             Case{clubs(10), {hearts(7)}, 17, 2},
+             Case{clubs(10), {hearts(6), spades(10)}, 26, 3},
          }) {
         ScriptedRound round;
         standOnEighteen(round, c.up, c.drawn);
         EXPECT_EQ(round.model.dealerTotal(), c.total) << "up card " << c.up;
-        EXPECT_EQ(round.model.cards().ComNoAce, c.comNoAce);
         EXPECT_EQ(round.view.dealerCardsShown(), c.cards);
-        EXPECT_EQ(round.view.pauses, c.cards - 1) << "one pause before every dealer card";
+        EXPECT_EQ(round.view.dealerPauses, c.cards - 1) << "one pause before every dealer card";
         EXPECT_EQ(round.clock.sleeps.size(), static_cast<std::size_t>(c.cards - 1));
-        EXPECT_EQ(round.view.sounds().size(), static_cast<std::size_t>(c.cards))
-            << "a whoosh a card, and the outcome";
+        EXPECT_EQ(round.view.cardsDrawn, c.cards - 1) << "each drawn with the draw's sound";
         EXPECT_EQ(round.random.remaining(), 0u) << "every scripted card was drawn";
         round.expectViewShowsTheModel();
     }
@@ -58,20 +55,27 @@ TEST(DealerPlay, TurnsTheHoleCardUpInTheSecondBoxWhetherFaceDownOrEmpty) {
     }
 }
 
-TEST(DealerPlay, LocksTheRoundsControlsAndCuesEachCardAfterItsPause) {
+TEST(DealerPlay, LocksTheTableAndDrawsEachCardOnlyOnceItsPauseHasEnded) {
     ScriptedRound round;
     round.stake(10, 490);
     round.deal(clubs(10), clubs(10), clubs(8));
-    std::vector<std::size_t> cuesAtEachPause;
-    round.clock.onSleep = [&] {
-        EXPECT_EQ(round.model.controls(), lockedControls);
-        EXPECT_EQ(round.view.controls, lockedControls) << "the view is told before the pause";
+    round.random.pushCards({hearts(3), hearts(4)});
+    round.model.stand();
+    for (int card = 1; card <= 2; ++card) {
+        SCOPED_TRACE(card);
+        ASSERT_TRUE(round.view.dealerPauseWaiting);
         EXPECT_EQ(round.model.phase(), RoundPhase::DealerTurn);
-        cuesAtEachPause.push_back(round.view.cues.size());
-    };
-    round.stand({hearts(3), hearts(4)});
-    EXPECT_EQ(cuesAtEachPause, (std::vector<std::size_t>{1, 2})) << "the card's sound follows its pause";
-    EXPECT_EQ(round.view.sounds(), (std::vector<std::string>{"/whoosh.wav", "/whoosh.wav", "/haha.wav"}));
+        EXPECT_EQ(round.view.controls, lockedControls) << "the view is told before the pause";
+        EXPECT_EQ(round.view.cardsDrawn, card - 1);
+        round.model.hit();
+        round.model.stand();
+        round.model.deal();
+        EXPECT_EQ(round.view.dealerPauses, card) << "no action of the round starts in the pause";
+        round.view.dealerPauseWaiting = false;
+        round.model.endDealerPause();
+        EXPECT_EQ(round.view.cardsDrawn, card);
+    }
+    EXPECT_EQ(round.view.outcomes, std::vector{RoundOutcome::Win});
 }
 
 TEST(DealerPlay, RedrawsTheSeventhCardWhileAllSevenStillTotalUnderSeventeen) {
@@ -81,8 +85,8 @@ TEST(DealerPlay, RedrawsTheSeventhCardWhileAllSevenStillTotalUnderSeventeen) {
     EXPECT_EQ(round.view.dealerCardsShown(), 7);
     EXPECT_EQ(round.view.dealer[6].cardNumber, spades(10));
     EXPECT_EQ(round.model.dealerTotal(), 22) << "the replaced two no longer counts";
-    EXPECT_EQ(round.view.pauses, 7);
-    EXPECT_EQ(round.view.sounds().size(), 8u) << "each redraw has its own cue";
+    EXPECT_EQ(round.view.dealerPauses, 7);
+    EXPECT_EQ(round.view.cardsDrawn, 7) << "each redraw has its own sound";
 }
 
 TEST(DealerPlay, IsTheSameAfterADoubleAsAfterAStand) {
@@ -96,23 +100,21 @@ TEST(DealerPlay, IsTheSameAfterADoubleAsAfterAStand) {
     doubled.doubleDown({hearts(10), hearts(6), spades(5)});
     EXPECT_EQ(doubled.view.dealer, stood.view.dealer);
     EXPECT_EQ(doubled.model.dealerTotal(), stood.model.dealerTotal());
-    EXPECT_EQ(doubled.view.pauses, stood.view.pauses);
+    EXPECT_EQ(doubled.view.dealerPauses, stood.view.dealerPauses);
 }
 
 TEST(DealerPause, StartsOnTheRoundedSecondAndEndsOneSecondLater) {
     struct Case {
         double start;
-        std::int32_t startSecond;
         double end;
     };
-    for (const Case &c : {Case{100.3, 100, 101.0}, Case{100.5, 100, 101.0}, Case{100.6, 101, 102.0},
-                          Case{101.5, 102, 103.0}, Case{99.99, 100, 101.0}}) {
+    for (const Case &c : {Case{100.3, 101.0}, Case{100.5, 101.0}, Case{100.6, 102.0}, Case{101.5, 103.0},
+                          Case{99.99, 101.0}}) {
         ScriptedRound round;
         round.stake(10, 490);
         round.deal(clubs(10), clubs(10), clubs(8));
         round.clock.now = c.start;
         round.stand({hearts(7)});
-        EXPECT_EQ(round.model.cards().WaitStart, c.startSecond) << "start " << c.start;
         EXPECT_DOUBLE_EQ(round.clock.now, c.end) << "start " << c.start;
     }
 }
@@ -138,157 +140,42 @@ TEST(DealerPause, CountsReadingsAfterMidnightOnTheDayThePauseBegan) {
     EXPECT_EQ(pauseStartSecond(3.5), 4);
 }
 
-TEST(DealerPause, EndsEarlyWhenTheRoundIsGivenUpDuringASleep) {
-    FakeClock clock;
-    RoundState round;
-    std::uint64_t roundEpoch = 0;
-    DealerPause pause(clock, round, roundEpoch);
-    int sleeps = 0;
-    EXPECT_TRUE(pause.wait([&](int) { return ++sleeps > 0; }));
-    EXPECT_EQ(round.WaitStart, 36000);
-
-    // The window's sleep reports a wake-up in time, but a restart came first.
-    EXPECT_FALSE(pause.wait([&](int) {
-        ++roundEpoch;
-        return true;
-    }));
-    EXPECT_TRUE(pause.roundGivenUp());
-    EXPECT_FALSE(pause.wait([&](int) { return true; })) << "a given-up round stays given up";
+TEST(DealerPause, AWakeUpBeforeTheMarkAsksForTheRestAndDrawsNothing) {
+    ScriptedRound round;
+    round.stake(10, 490);
+    round.deal(clubs(10), clubs(10), clubs(8));
+    round.random.pushCards({hearts(7)});
+    round.clock.now = 100.3;
+    round.model.stand();
+    ASSERT_EQ(round.view.dealerPauses, 1);
+    round.clock.now = 100.8; // the timer came early, or the clock was set back
+    round.model.endDealerPause();
+    EXPECT_EQ(round.view.dealerPauses, 2);
+    EXPECT_NEAR(round.clock.sleeps.back(), 0.2, 1e-9);
+    EXPECT_EQ(round.view.cardsDrawn, 0);
+    round.endDealerPauses();
+    EXPECT_EQ(round.model.dealerTotal(), 17);
 }
 
-TEST(DealerPlay, StopsWhenTheViewReportsAPauseThatGaveTheRoundUp) {
-    // A view that ends its pauses at once, but lets a restart in first.
-    struct RestartingView final : RecordingView {
-        RoundModel *model = nullptr;
-        bool waitBeforeDealerCard(DealerPause &) override {
-            model->restart();
-            return true;
-        }
-    } view;
-    ScriptedRandom random;
-    FakeClock clock;
-    RoundModel model(view, random, clock);
-    view.model = &model;
-    model.load();
-    model.placeChip(10);
-    random.pushDeal(clubs(10), clubs(10), clubs(8));
-    model.deal();
-    random.pushCards({hearts(7)});
-    model.stand();
-    EXPECT_EQ(random.remaining(), 1u) << "no card after the restart";
-    EXPECT_TRUE(view.sounds().empty());
-    EXPECT_EQ(model.bankroll(), 500);
-    EXPECT_EQ(model.controls(), idleControls);
-}
-
-TEST(DealerPause, AHeadlessViewMayReturnAtOnceWithoutTheClock) {
-    struct Instant final : RoundView {
-        void showCardBox(Hand, int, BoxShows, int) override {}
-        void showBankroll(double) override {}
-        void showStake(double) override {}
-        void showPlayerTotal(int) override {}
-        void showDealerTotal(int) override {}
-        void enableControls(const RoundControls &) override {}
-        void playSound(SoundCue) override {}
-        void showClip(ClipCue) override {}
-        void resetClip() override {}
-        void hideClip() override {}
-        void alert(Alert) override {}
-        InsuranceAnswer askInsurance() override { return InsuranceAnswer::No; }
-        bool waitBeforeDealerCard(DealerPause &) override { return true; }
-    } view;
-    ScriptedRandom random;
-    FakeClock clock;
-    RoundModel model(view, random, clock);
-    model.load();
-    model.placeChip(10);
-    random.pushDeal(clubs(10), clubs(10), clubs(8));
-    model.deal();
-    random.pushCards({hearts(6), hearts(5)});
-    model.stand();
-    EXPECT_TRUE(clock.sleeps.empty());
-    EXPECT_EQ(model.dealerTotal(), 21);
-    EXPECT_EQ(model.bankroll(), 490);
-}
-
-namespace {
-
-struct GiveUpCase {
-    const char *how;
-    void (RoundModel::*giveUp)();
-};
-
-} // namespace
-
-TEST(DealerPlay, GivingTheRoundUpDuringThePauseDrawsCuesAndPaysNothingMore) {
-    for (const GiveUpCase &c : {GiveUpCase{"the window closed", &RoundModel::giveUp},
-                                GiveUpCase{"a restart", &RoundModel::restart}}) {
-        SCOPED_TRACE(c.how);
+TEST(DealerPlay, GivingTheRoundUpInThePauseCancelsItAndNothingMoreIsDrawnOrPaid) {
+    for (const bool restart : {false, true}) {
+        SCOPED_TRACE(restart ? "a restart" : "the window closed");
         ScriptedRound round;
         round.stake(10, 490);
         round.deal(clubs(10), clubs(10), clubs(8));
-        const std::size_t cuesBefore = round.view.cues.size();
-        round.clock.onSleep = [&] { (round.model.*c.giveUp)(); };
-        round.stand({hearts(3), hearts(4)});
+        round.random.pushCards({hearts(3), hearts(4)});
+        round.model.stand();
+        restart ? round.model.restart() : round.model.giveUp();
+        EXPECT_FALSE(round.view.dealerPauseWaiting) << "the pause is cancelled";
+        round.model.endDealerPause(); // a wake-up that was already on its way
         EXPECT_EQ(round.view.dealer[1].shows, BoxShows::Nothing) << "no hole card";
         EXPECT_EQ(round.random.remaining(), 2u);
-        EXPECT_EQ(round.view.sounds().size(), 0u);
-        EXPECT_LE(round.view.cues.size(), cuesBefore + 1) << "at most the restart's hidden clip";
-        EXPECT_EQ(round.view.pauses, 1);
+        EXPECT_EQ(round.view.cardsDrawn, 0);
+        EXPECT_TRUE(round.view.outcomes.empty());
+        EXPECT_EQ(round.model.bankroll(), restart ? 500 : 490);
+        EXPECT_EQ(round.model.stake(), restart ? 0 : 10) << "a closed table keeps the stake on the table";
+        EXPECT_EQ(round.model.controls(), restart ? idleControls : lockedControls)
+            << "only a restart frees the table";
         round.expectViewShowsTheModel();
     }
-}
-
-TEST(DealerPlay, AClosedTableKeepsTheStakeOnTheTableAndPlaysOnAfterARestart) {
-    ScriptedRound round;
-    round.stake(10, 490);
-    round.deal(clubs(10), clubs(10), clubs(8));
-    round.clock.onSleep = [&] { round.model.giveUp(); };
-    round.stand({hearts(7)});
-    EXPECT_EQ(round.model.stake(), 10);
-    EXPECT_EQ(round.model.bankroll(), 490);
-    EXPECT_EQ(round.model.controls(), lockedControls) << "only a restart frees the table";
-
-    round.clock.onSleep = nullptr;
-    round.random.clearScript(); // the hole card that was never drawn
-    round.model.restart();
-    round.stake(10, 490);
-    round.deal(clubs(10), clubs(10), clubs(8));
-    EXPECT_EQ(round.model.controls(), playerTurnControls);
-}
-
-TEST(DealerPlay, ARestartDuringThePauseLeavesTheFreshTableAsItIs) {
-    ScriptedRound round;
-    round.stake(10, 490);
-    round.deal(clubs(10), clubs(10), clubs(8));
-    round.clock.onSleep = [&] { round.model.restart(); };
-    round.stand({hearts(3), hearts(4)});
-    EXPECT_EQ(round.model.bankroll(), 500);
-    EXPECT_EQ(round.model.stake(), 0);
-    EXPECT_EQ(round.model.dealerTotal(), 0);
-    EXPECT_EQ(round.model.playerTotal(), 0);
-    EXPECT_EQ(round.view.dealer[0].shows, BoxShows::Back);
-    EXPECT_EQ(round.view.dealer[1].shows, BoxShows::Nothing);
-    EXPECT_EQ(round.model.controls(), idleControls);
-    EXPECT_TRUE(round.view.sounds().empty());
-    EXPECT_FALSE(round.view.clipShown);
-    round.expectViewShowsTheModel();
-}
-
-TEST(DealerPlay, ARoundDealtAfterARestartInThePausePlaysToItsEndAndTheOldOneStaysGivenUp) {
-    ScriptedRound round;
-    round.stake(10, 490);
-    round.deal(clubs(10), clubs(10), clubs(8));
-    round.clock.onSleep = [&] {
-        round.clock.onSleep = nullptr;
-        round.model.restart();
-        round.random.clearScript(); // the old round's hole card, never drawn
-        round.stake(20, 480);
-        round.deal(clubs(9), clubs(10), clubs(9));
-        round.stand({hearts(8)}); // 17 against 19
-    };
-    round.stand({hearts(7)});
-    EXPECT_EQ(round.model.bankroll(), 520) << "the new round won; the old one paid nothing";
-    EXPECT_EQ(round.view.sounds(), (std::vector<std::string>{"/whoosh.wav", "/haha.wav"}));
-    EXPECT_EQ(round.model.controls(), idleControls);
 }

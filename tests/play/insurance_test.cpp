@@ -17,12 +17,12 @@ TEST(InsuranceOffer, TheAnswerSetsTheCostAndHandsTheTurnBack) {
         SCOPED_TRACE(testing::Message() << "bet " << c.bet << ", bankroll " << c.bankrollBefore);
         ScriptedRound round;
         round.stake(c.bet, c.bankrollBefore);
-        round.view.duringInsuranceOffer = [&] {
-            EXPECT_EQ(round.model.phase(), RoundPhase::InsuranceOffer);
-            EXPECT_EQ(round.view.controls, lockedControls) << "the offer holds the player's turn";
-            EXPECT_EQ(round.view.dealer[1].shows, BoxShows::Back) << "the hole card lies face down";
-        };
-        round.deal(clubs(1), hearts(10), hearts(7), c.answer);
+        round.dealToTheOffer(clubs(1), hearts(10), hearts(7));
+        EXPECT_EQ(round.model.phase(), RoundPhase::InsuranceOffer);
+        EXPECT_TRUE(round.view.insuranceOfferOnScreen);
+        EXPECT_EQ(round.view.controls, lockedControls) << "the offer holds the player's turn";
+        EXPECT_EQ(round.view.dealer[1].shows, BoxShows::Back) << "the hole card lies face down";
+        round.model.answerInsurance(c.answer);
 
         EXPECT_EQ(round.view.insuranceOffers, 1);
         EXPECT_EQ(round.model.bankroll(), c.bankrollAfter);
@@ -34,7 +34,6 @@ TEST(InsuranceOffer, TheAnswerSetsTheCostAndHandsTheTurnBack) {
         EXPECT_EQ(round.view.dealer[1].shows, BoxShows::Back);
         EXPECT_EQ(round.model.cards().ComCard[1], 0)
             << "the hole card is drawn only when the dealer turns it up";
-        EXPECT_EQ(round.view.sounds(), std::vector<std::string>{}) << "the offer's call is the window's own";
         round.expectViewShowsTheModel();
     }
 }
@@ -52,9 +51,10 @@ TEST(InsuranceOffer, IsMadeOnlyUnderAnAceUpCard) {
 TEST(InsuranceOffer, ComesBeforeTheNaturalWhichKeepsTheInsuranceCost) {
     ScriptedRound round;
     round.stake(10, 490);
-    round.view.duringInsuranceOffer = [&] { EXPECT_TRUE(round.view.sounds().empty()); };
-    round.deal(spades(1), clubs(1), hearts(13), InsuranceAnswer::Yes);
-    EXPECT_EQ(round.view.sounds(), std::vector<std::string>{"/clap.wav"});
+    round.dealToTheOffer(spades(1), clubs(1), hearts(13));
+    EXPECT_TRUE(round.view.outcomes.empty()) << "the natural waits for the answer";
+    round.model.answerInsurance(InsuranceAnswer::Yes);
+    EXPECT_EQ(round.view.outcomes, std::vector{RoundOutcome::Blackjack});
     EXPECT_EQ(round.model.bankroll(), 510) << "485 after the insurance, plus 25 for the natural";
     EXPECT_EQ(round.model.controls(), idleControls);
 }
@@ -77,14 +77,20 @@ TEST(InsuranceOffer, EachHandRecordsItsOwnAnswer) {
     EXPECT_EQ(round.model.cards().InsYes, 0);
 }
 
-TEST(InsuranceOffer, AWindowClosedDuringTheOfferEndsTheDealThere) {
-    ScriptedRound round;
-    round.stake(10, 490);
-    round.view.duringInsuranceOffer = [&] { round.model.giveUp(); };
-    round.deal(spades(1), clubs(1), hearts(13), InsuranceAnswer::Yes);
-    EXPECT_EQ(round.model.cards().InsYes, 0) << "no answer was taken";
-    EXPECT_EQ(round.model.bankroll(), 490) << "neither the insurance nor the natural moved money";
-    EXPECT_EQ(round.model.stake(), 10);
-    EXPECT_TRUE(round.view.sounds().empty());
-    EXPECT_FALSE(round.view.insuranceOfferOnScreen);
+TEST(InsuranceOffer, AClosedWindowOrARestartWithdrawsTheOfferAndLaterAnswersAreIgnored) {
+    for (const bool restart : {false, true}) {
+        SCOPED_TRACE(restart ? "a restart" : "the window closed");
+        ScriptedRound round;
+        round.stake(10, 490);
+        round.dealToTheOffer(spades(1), clubs(1), hearts(13));
+        restart ? round.model.restart() : round.model.giveUp();
+        EXPECT_FALSE(round.view.insuranceOfferOnScreen);
+        round.model.answerInsurance(InsuranceAnswer::Yes);
+        EXPECT_EQ(round.model.cards().InsYes, 0) << "no answer was taken";
+        EXPECT_EQ(round.model.bankroll(), restart ? 500 : 490)
+            << "neither the insurance nor the natural paid";
+        EXPECT_EQ(round.model.stake(), restart ? 0 : 10);
+        EXPECT_TRUE(round.view.outcomes.empty());
+        EXPECT_EQ(round.model.phase(), restart ? RoundPhase::Idle : RoundPhase::GivenUp);
+    }
 }

@@ -15,7 +15,6 @@ int SoakLedger::totalOf(const std::vector<int> &values) {
 }
 
 void SoakLedger::restart() {
-    ++epochs;
     phase = Phase::Idle;
     bankroll = 500;
     stake = 0;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <vector>
 
 // The money a table should show, kept by the soak player from what it did and which cards it scripted.
@@ -20,8 +19,6 @@ public:
 
     // A fresh table, or a restart: 500 to play, nothing staked, an idle table.
     void restart();
-    // The window closed: the round stops where it is, nothing more is paid.
-    void close() { ++epochs; }
 
     void chip(int value);
     // The deal with its three shown cards; an ace up card opens the insurance offer.
@@ -47,8 +44,6 @@ public:
     bool doubleOffered = false;
     bool insuranceBought = false;
     int alertsExpected = 0;
-    // Counts restarts and closings, so that a dealer's play cut short by one is not settled.
-    std::uint64_t epochs = 0;
     Ending lastEnding = Ending::None;
 
 private:

@@ -23,7 +23,8 @@
 namespace {
 
 constexpr std::size_t actionsKeptForTheLog = 60;
-// An action inside the dealer's pause is nested once; none is taken inside a pause nested deeper.
+// An action taken in the dealer's pause comes from within the stand or double that began it; a stand
+// or double taken there begins no pause of its own, so no action goes deeper.
 constexpr int deepestNesting = 1;
 
 long environmentNumber(const char *name, long fallback) {
@@ -61,11 +62,7 @@ SoakSettings soakSettingsFromEnvironment() {
     return settings;
 }
 
-SoakPlayer::SoakPlayer(SoakSettings settings) : settings(settings), rng(settings.seed) {
-    // Modal windows run their own event loops: they are answered from a timer, as a player would.
-    modalPoller.setInterval(1);
-    QObject::connect(&modalPoller, &QTimer::timeout, &modalPoller, [this] { pollModalWindows(); });
-}
+SoakPlayer::SoakPlayer(SoakSettings settings) : settings(settings), rng(settings.seed) {}
 
 SoakPlayer::~SoakPlayer() {
     dropTable();
@@ -73,13 +70,13 @@ SoakPlayer::~SoakPlayer() {
 
 SoakReport SoakPlayer::run() {
     freshTable();
-    modalPoller.start();
     while (report.actions < settings.actions && report.ledgerBreak.empty()) {
-        const std::uint64_t epochsBefore = ledger.epochs;
+        const long cutsBefore = report.restarts + report.closes;
         const int drawsBefore = table->random->draws;
         act(Moment::Table);
         // A round that was not cut short draws every card scripted for it and no other.
-        if (report.ledgerBreak.empty() && ledger.epochs == epochsBefore && table->random->remaining() != 0)
+        if (report.ledgerBreak.empty() && report.restarts + report.closes == cutsBefore &&
+            table->random->remaining() != 0)
             fail("the table drew " + std::to_string(table->random->draws - drawsBefore) + " cards and left " +
                  std::to_string(table->random->remaining()) + " scripted ones");
         if (report.ledgerBreak.empty() && QApplication::activeModalWidget())
@@ -90,14 +87,12 @@ SoakReport SoakPlayer::run() {
             freshTable();
         }
     }
-    modalPoller.stop();
     dropTable();
     return report;
 }
 
 void SoakPlayer::freshTable() {
     table = std::make_unique<ScriptedTable>();
-    table->clock->onSleep = [this] { act(Moment::DealerPause); };
     table->window->show();
     if (!QTest::qWaitForWindowExposed(table->window.get()))
         fail("the table window never showed");
@@ -166,8 +161,6 @@ void SoakPlayer::actInThePause() {
     if (!chance(0.2))
         return;
     const int roll = pick(100);
-    // After a restart the player's next click comes once the pause has unwound, as the pause's event
-    // loop ends on the restart; so nothing more is done inside it.
     if (roll < 40) {
         restart(Moment::DealerPause);
     } else if (roll < 55) {
@@ -198,6 +191,7 @@ void SoakPlayer::chip(int value) {
     ledger.chip(value);
     ChipLabel *chips[] = {table->ui->lblBet5, table->ui->lblBet10, table->ui->lblBet50};
     QTest::mouseClick(chips[value == 5 ? 0 : value == 10 ? 1 : 2], Qt::LeftButton);
+    answerModalWindows();
 }
 
 void SoakPlayer::deal() {
@@ -224,6 +218,7 @@ void SoakPlayer::deal() {
         table->random->pushDeal(up, first, second);
     }
     QTest::mouseClick(table->ui->CmdNew, Qt::LeftButton);
+    answerModalWindows();
     if (ledger.phase == SoakLedger::Phase::InsuranceOffer && !windowClosed)
         fail("the insurance offer never came or was never answered");
 }
@@ -250,11 +245,10 @@ void SoakPlayer::stand() {
             table->random->pushCards({card});
     }
     log("stand" + cardsText(dealerCards));
-    const std::uint64_t epoch = ledger.epochs;
     ledger.stand();
     QTest::mouseClick(table->ui->CmdStand, Qt::LeftButton);
-    if (plays && ledger.epochs == epoch)
-        ledger.finishDealerPlay(dealerCards);
+    if (plays)
+        playTheDealersTurn(dealerCards);
 }
 
 void SoakPlayer::doubleDown() {
@@ -269,11 +263,29 @@ void SoakPlayer::doubleDown() {
             table->random->pushCards({dealerCard});
     }
     log("double" + (plays ? " " + std::to_string(card) + " then" + cardsText(dealerCards) : std::string()));
-    const std::uint64_t epoch = ledger.epochs;
     ledger.doubleDown(card);
     QTest::mouseClick(table->ui->cmdDouble, Qt::LeftButton);
-    if (plays && ledger.epochs == epoch)
-        ledger.finishDealerPlay(dealerCards);
+    answerModalWindows();
+    if (plays)
+        playTheDealersTurn(dealerCards);
+}
+
+// The dealer's pauses end on the window's own timer; before each one ends the player may act.
+void SoakPlayer::playTheDealersTurn(const std::vector<int> &dealerCards) {
+    const RoundModel &model = table->window->model();
+    while (report.ledgerBreak.empty() && !windowClosed && ledger.phase == SoakLedger::Phase::DealerTurn) {
+        if (model.phase() != RoundPhase::DealerTurn) {
+            ledger.finishDealerPlay(dealerCards);
+            return;
+        }
+        act(Moment::DealerPause);
+        if (windowClosed || ledger.phase != SoakLedger::Phase::DealerTurn)
+            return;
+        const int draws = table->random->draws;
+        if (!QTest::qWaitFor(
+                [&] { return table->random->draws != draws || model.phase() != RoundPhase::DealerTurn; }))
+            fail("the dealer's pause never ended");
+    }
 }
 
 void SoakPlayer::restart(Moment moment) {
@@ -309,7 +321,6 @@ void SoakPlayer::closeWindow() {
     const int way = pick(3);
     log(way == 0 ? "window closed" : way == 1 ? "Exit" : "Exit handler");
     ++report.closes;
-    ledger.close();
     windowClosed = true;
     if (way == 0)
         table->window->close();
@@ -339,24 +350,25 @@ void SoakPlayer::clickAnyRoundControl() {
     }
 }
 
-void SoakPlayer::pollModalWindows() {
-    QWidget *modal = QApplication::activeModalWidget();
-    if (!modal || answeringModal)
-        return;
-    std::erase_if(answered, [](const QPointer<QWidget> &window) { return window.isNull(); });
-    if (std::find(answered.begin(), answered.end(), modal) != answered.end())
-        return;
-    answered.emplace_back(modal);
-    answeringModal = true;
-    if (auto *box = qobject_cast<QMessageBox *>(modal))
-        answerAlert(box);
-    else if (modal->objectName() == QLatin1String("BJInsur"))
-        answerOffer(modal);
-    else {
-        fail("an unexpected modal window " + modal->objectName().toStdString());
-        modal->close();
+// The offer and the refusals open without waiting: the player answers whatever an action opened.
+void SoakPlayer::answerModalWindows() {
+    while (QWidget *modal = QApplication::activeModalWidget()) {
+        std::erase_if(answered, [](const QPointer<QWidget> &window) { return window.isNull(); });
+        if (std::find(answered.begin(), answered.end(), modal) != answered.end()) {
+            fail("the modal window " + modal->objectName().toStdString() + " stays up after its answer");
+            modal->close();
+            return;
+        }
+        answered.emplace_back(modal);
+        if (auto *box = qobject_cast<QMessageBox *>(modal))
+            answerAlert(box);
+        else if (modal->objectName() == QLatin1String("BJInsur"))
+            answerOffer(modal);
+        else {
+            fail("an unexpected modal window " + modal->objectName().toStdString());
+            modal->close();
+        }
     }
-    answeringModal = false;
 }
 
 void SoakPlayer::answerAlert(QMessageBox *alert) {
@@ -376,7 +388,7 @@ void SoakPlayer::answerOffer(QWidget *offer) {
     const QPointer<QWidget> window = offer;
     if (chance(0.15) && !windowClosed)
         actDuringTheOffer();
-    if (!window)
+    if (!window || !window->isVisible())
         return;
     const int roll = pick(100);
     const SoakLedger::Answer answer = roll < 45   ? SoakLedger::Answer::Yes

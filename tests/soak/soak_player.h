@@ -3,7 +3,6 @@
 #include "soak/soak_ledger.h"
 
 #include <QPointer>
-#include <QTimer>
 #include <deque>
 #include <memory>
 #include <random>
@@ -45,7 +44,7 @@ struct SoakReport {
 // Plays the real table window at random through real clicks and menu commands, on scripted cards and a
 // clock that moves only when the dealer pauses, and holds what the window shows against a ledger of its
 // own after every action. Any command may come at any moment: inside the dealer's pause and while the
-// insurance offer is on screen too. Modal windows are answered from the event loop as they come.
+// insurance offer is on screen too. Modal windows are answered as the actions open them.
 class SoakPlayer {
 public:
     explicit SoakPlayer(SoakSettings settings);
@@ -76,7 +75,8 @@ private:
     void closeWindow();
     void clickAnyRoundControl();
 
-    void pollModalWindows();
+    void playTheDealersTurn(const std::vector<int> &dealerCards);
+    void answerModalWindows();
     void answerOffer(QWidget *offer);
     void answerAlert(QMessageBox *alert);
 
@@ -101,8 +101,6 @@ private:
     bool soundOn = true;
     int alertsSeen = 0;
     int depth = 0;
-    bool answeringModal = false;
-    QTimer modalPoller;
     std::vector<QPointer<QWidget>> answered;
     std::deque<std::string> recent;
 };

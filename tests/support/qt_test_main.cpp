@@ -1,5 +1,3 @@
-#include "support/modal.h"
-
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -8,6 +6,5 @@ int main(int argc, char **argv) {
     // A test closes windows freely; that must not end the application that later tests still need.
     QApplication::setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);
-    closeStuckModalWindows();
     return RUN_ALL_TESTS();
 }

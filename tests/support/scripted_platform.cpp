@@ -33,8 +33,6 @@ void ScriptedRandom::pushDeal(int upCard, int playerFirst, int playerSecond) {
 
 int FakeClock::millisecondsToSleep(double seconds) {
     sleeps.push_back(seconds);
-    if (onSleep)
-        onSleep();
     now += seconds;
     if (now >= secondsPerDay)
         now -= secondsPerDay;
@@ -94,4 +92,9 @@ void ScriptedTable::hit(int card) {
 void ScriptedTable::stand(std::initializer_list<int> dealerCards) {
     random->pushCards(dealerCards);
     QTest::mouseClick(ui->CmdStand, Qt::LeftButton);
+    finishDealerPlay();
+}
+
+bool ScriptedTable::finishDealerPlay() {
+    return QTest::qWaitFor([this] { return window->model().phase() != RoundPhase::DealerTurn; });
 }

@@ -46,8 +46,6 @@ public:
     double now = 36000.25;
     // Every stretch a pause asked to sleep, in order.
     std::vector<double> sleeps;
-    // Runs when a pause is about to sleep: a test can close the window or restart there.
-    std::function<void()> onSleep;
 };
 
 // Records every sound the table asks for and accepts them all unless told otherwise.
@@ -76,11 +74,15 @@ struct ScriptedTable {
     QStringList soundNames() const;
 
     // The player's verbs through real clicks, with the cards scripted as in support/scripted_round.h.
-    // An insurance offer is answered by a ModalAnswers the test makes before the deal.
+    // An insurance offer stays open for the test to answer; a stand returns once the dealer's pauses
+    // have run out and the round is settled.
     void stake(double bet, double bankroll);
     void deal(int upCard, int playerFirst, int playerSecond);
     void hit(int card);
     void stand(std::initializer_list<int> dealerCards);
+    // Lets the window's timer end the dealer's pauses until the round is settled; false when it is not
+    // within the five seconds QTest waits.
+    bool finishDealerPlay();
 };
 
 // The program directory the scripted table reports.

@@ -15,8 +15,12 @@ void ScriptedRound::stake(double bet, double bankroll) {
 }
 
 void ScriptedRound::deal(int upCard, int playerFirst, int playerSecond, InsuranceAnswer insurance) {
+    dealToTheOffer(upCard, playerFirst, playerSecond);
+    model.answerInsurance(insurance);
+}
+
+void ScriptedRound::dealToTheOffer(int upCard, int playerFirst, int playerSecond) {
     random.pushDeal(upCard, playerFirst, playerSecond);
-    view.insuranceAnswers = {insurance};
     model.deal();
 }
 
@@ -28,11 +32,20 @@ void ScriptedRound::hit(int card) {
 void ScriptedRound::stand(std::initializer_list<int> dealerCards) {
     random.pushCards(dealerCards);
     model.stand();
+    endDealerPauses();
 }
 
 void ScriptedRound::doubleDown(std::initializer_list<int> cards) {
     random.pushCards(cards);
     model.doubleDown();
+    endDealerPauses();
+}
+
+void ScriptedRound::endDealerPauses() {
+    while (view.dealerPauseWaiting) {
+        view.dealerPauseWaiting = false;
+        model.endDealerPause();
+    }
 }
 
 void ScriptedRound::expectViewShowsTheModel() const {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "play/headless_view.h"
 #include "play/round_model.h"
 #include "support/cards.h"
-#include "support/recording_view.h"
 #include "support/scripted_platform.h"
 
 #include <initializer_list>
@@ -23,8 +23,9 @@ inline void PrintTo(const RoundControls &c, std::ostream *out) {
          << c.cmdDouble << ", chips " << c.chips << "}";
 }
 
-// A round model on scripted cards and a scripted clock, with a view that records what it is told.
-// The verbs play a round the way the player would; each scripts the cards it draws.
+// A round model on scripted cards and a scripted clock, with a view that keeps what it is told.
+// The verbs play a round the way the player would; each scripts the cards it draws, answers the offer
+// and lets the dealer's pauses run out.
 struct ScriptedRound {
     ScriptedRound() { model.load(); }
 
@@ -32,17 +33,21 @@ struct ScriptedRound {
     void stake(double bet, double bankroll);
     // Deals the dealer's up card and the player's two cards; an ace up card is answered with `insurance`.
     void deal(int upCard, int playerFirst, int playerSecond, InsuranceAnswer insurance = InsuranceAnswer::No);
+    // Deals, leaving an insurance offer unanswered.
+    void dealToTheOffer(int upCard, int playerFirst, int playerSecond);
     void hit(int card);
     // Stands, with the dealer's next cards scripted (the hole card first).
     void stand(std::initializer_list<int> dealerCards);
     // Doubles down on the first card given; the dealer draws the others.
     void doubleDown(std::initializer_list<int> cards);
+    // Ends the dealer's pauses, one after another, for as long as the view's timer would.
+    void endDealerPauses();
 
     // Fails the test where the view shows other amounts, totals or controls than the model holds.
     void expectViewShowsTheModel() const;
 
     ScriptedRandom random;
     FakeClock clock;
-    RecordingView view;
+    HeadlessView view;
     RoundModel model{view, random, clock};
 };

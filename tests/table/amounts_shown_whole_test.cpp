@@ -1,6 +1,6 @@
-#include "betting/amounts.h"
 #include "support/scripted_platform.h"
 #include "support/table_controls.h"
+#include "table/amount_captions.h"
 #include "table/chip_label.h"
 #include "table/table_window.h"
 
@@ -29,8 +29,7 @@ TEST(Amounts, EveryReachableAmountIsShownWholeInItsBoxWhichKeepsItsPlace) {
 
     for (const double amount : {500.0, 7.5, 1012.5, 10000.0, 10012.5, 250002.5, 1234567.5, 99999999.0}) {
         SCOPED_TRACE(amount);
-        view.showBankroll(amount);
-        view.showStake(amount);
+        view.amountsChanged(amount, amount);
         EXPECT_EQ(table.ui->lblmoney->text(), captionFromAmount(amount));
         EXPECT_EQ(table.ui->lblBet->text(), captionFromAmount(amount));
         EXPECT_TRUE(shownWhole(table.ui->lblmoney)) << table.ui->lblmoney->font().pointSizeF() << " pt";
@@ -39,7 +38,7 @@ TEST(Amounts, EveryReachableAmountIsShownWholeInItsBoxWhichKeepsItsPlace) {
         EXPECT_EQ(table.ui->lblBet->geometry(), betBox);
     }
 
-    view.showBankroll(500);
+    view.amountsChanged(500, 0);
     EXPECT_EQ(table.ui->lblmoney->font().pointSizeF(), moneyPoints)
         << "a short amount in the full size again";
 }

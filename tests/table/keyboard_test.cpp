@@ -96,10 +96,8 @@ TEST_F(Keyboard, TheFocusFollowsTheRoundToHitAndBackToNewGame) {
         {"an answered insurance offer",
          [](ScriptedTable &t) {
              t.stake(10, 490);
-             ModalAnswers modals;
-             modals.click("No");
              t.deal(clubs(1), hearts(10), hearts(6));
-             modals.waitUntilDone();
+             answerModal(QStringLiteral("No"));
              t->activateWindow();
              EXPECT_TRUE(QTest::qWaitForWindowActive(t.window.get()));
          },

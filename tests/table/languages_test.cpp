@@ -64,21 +64,18 @@ Strings stringsOfASession() {
     table->show();
     collectStrings(table.window.get(), QStringLiteral("idle table"), strings);
 
-    ModalAnswers modals;
-    modals.act([&strings](QWidget *alert) {
+    QTest::mouseClick(table.ui->CmdNew, Qt::LeftButton);
+    answerModal([&strings](QWidget *alert) {
         collectStrings(alert, QStringLiteral("alert"), strings);
         alert->close();
     });
-    QTest::mouseClick(table.ui->CmdNew, Qt::LeftButton);
-    modals.waitUntilDone();
 
-    modals.act([&strings](QWidget *offer) {
+    table.stake(10, 490);
+    table.deal(spades(1), hearts(12), diamonds(9));
+    answerModal([&strings](QWidget *offer) {
         collectStrings(offer, QStringLiteral("insurance"), strings);
         QTest::mouseClick(offer->findChild<QAbstractButton *>(QStringLiteral("CmdYes")), Qt::LeftButton);
     });
-    table.stake(10, 490);
-    table.deal(spades(1), hearts(12), diamonds(9));
-    modals.waitUntilDone();
     table.stand({clubs(13)});
     collectStrings(table.window.get(), QStringLiteral("settled table"), strings);
 
@@ -179,7 +176,7 @@ TEST(Languages, KeepEveryCaptionWholeInItsControl) {
         SCOPED_TRACE(code);
         Language language{QLatin1String(code)};
         ScriptedTable table;
-        BJInsurWindow offer;
+        BJInsurWindow offer(nullptr);
         QList<QWidget *> controls = table->findChildren<QWidget *>();
         controls << offer.findChildren<QWidget *>();
         for (QWidget *control : controls) {

@@ -1,8 +1,6 @@
 #include "platform/animation_player.h"
 #include "support/cards.h"
-#include "support/modal.h"
 #include "support/scripted_platform.h"
-#include "support/scripted_round.h"
 #include "support/table_controls.h"
 #include "table/chip_label.h"
 #include "table/table_window.h"
@@ -39,78 +37,6 @@ protected:
 };
 
 } // namespace
-
-TEST(OutcomeHandlers, TellTheirOutcomeWithTheirClipOnShow) {
-    using Told = std::vector<std::pair<RoundOutcome, std::string>>;
-    struct Case {
-        const char *round;
-        std::function<void(ScriptedRound &)> play;
-        Told told;
-    };
-    const Case cases[] = {
-        {"a win",
-         [](ScriptedRound &r) {
-             r.deal(clubs(10), clubs(10), clubs(9));
-             r.stand({hearts(7)});
-         },
-         {{RoundOutcome::Win, "\\win.swf"}}},
-        {"a loss",
-         [](ScriptedRound &r) {
-             r.deal(clubs(10), clubs(10), clubs(6));
-             r.stand({hearts(10)});
-         },
-         {{RoundOutcome::Loss, "\\loss.swf"}}},
-        {"a bust",
-         [](ScriptedRound &r) {
-             r.deal(clubs(10), clubs(10), clubs(6));
-             r.hit(spades(9));
-         },
-         {{RoundOutcome::Loss, "\\loss.swf"}}},
-        {"a push",
-         [](ScriptedRound &r) {
-             r.deal(clubs(10), clubs(10), clubs(13));
-             r.stand({hearts(12)});
-         },
-         {{RoundOutcome::Push, "\\draw.swf"}}},
-        {"a blackjack",
-         [](ScriptedRound &r) { r.deal(clubs(10), hearts(1), spades(13)); },
-         {{RoundOutcome::Blackjack, "\\bj.swf"}}},
-        {"insurance paid, then the hand lost",
-         [](ScriptedRound &r) {
-             r.deal(clubs(1), hearts(10), hearts(9), InsuranceAnswer::Yes);
-             r.stand({spades(10)});
-         },
-         {{RoundOutcome::InsurancePays, "\\loss.swf"}, {RoundOutcome::Loss, "\\loss.swf"}}},
-        {"insurance bought and lost",
-         [](ScriptedRound &r) {
-             r.deal(clubs(1), hearts(10), hearts(9), InsuranceAnswer::Yes);
-             r.stand({spades(5), spades(2)});
-         },
-         {{RoundOutcome::Win, "\\win.swf"}}},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.round);
-        ScriptedRound round;
-        round.stake(10, 490);
-        c.play(round);
-        EXPECT_TRUE(round.view.outcomes == c.told) << round.view.outcomes.size() << " outcomes told";
-    }
-}
-
-TEST_F(OutcomeTold, TheClipAreaSpeaksEachOutcomeInWords) {
-    struct Case {
-        RoundOutcome outcome;
-        const char *words;
-    };
-    RoundView &view = *table.window;
-    for (const Case &c : {Case{RoundOutcome::Win, "You win"}, Case{RoundOutcome::Loss, "You lose"},
-                          Case{RoundOutcome::Push, "Push"}, Case{RoundOutcome::Blackjack, "Blackjack!"},
-                          Case{RoundOutcome::InsurancePays, "Insurance pays"}}) {
-        view.tellOutcome(c.outcome);
-        EXPECT_EQ(clipName(), c.words);
-        EXPECT_EQ(clipDescription(), "Outcome of the round") << c.words;
-    }
-}
 
 TEST_F(OutcomeTold, ANewDealAndARestartClearTheOutcome) {
     EXPECT_EQ(clipName(), "No outcome yet") << "a fresh table";

@@ -2,78 +2,73 @@
 #include "platform/media_file.h"
 #include "support/scripted_platform.h"
 #include "support/table_controls.h"
+#include "table/outcome_cues.h"
 #include "table/table_window.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
-// The round model reports its cues through the table's view interface; these try it directly.
+// The round model tells the table what happened; these tell it directly and look at what it makes of it.
 
-TEST(SoundCues, PlayTheProgramDirectoryFollowedByTheNameExactlyAsStored) {
-    ScriptedTable table;
-    RoundView &view = *table.window;
-    for (const SoundCue cue : {SoundCue::Whoosh, SoundCue::Explode, SoundCue::Hung, SoundCue::Snore,
-                               SoundCue::Haha, SoundCue::Clap})
-        view.playSound(cue);
-
-    EXPECT_EQ(table.wave->played,
-              QStringList({"/opt/corvane/whoosh.wav", "/opt/corvane/Explode.wav", "/opt/corvane/hung-01.wav",
-                           "/opt/corvane/snore.wav", "/opt/corvane/haha.wav", "/opt/corvane/clap.wav"}));
-}
-
-TEST(SoundCues, KeepThePlayersResultInSoundResult) {
-    ScriptedTable table;
-    RoundView &view = *table.window;
-    for (int result : {0, 1, 7, 0}) {
-        table.wave->result = result;
-        view.playSound(SoundCue::Clap);
-        EXPECT_EQ(table->soundResult(), result);
+TEST(OutcomeCues, EachOutcomePlaysItsSoundShowsItsClipAndSaysItsWords) {
+    struct Case {
+        RoundOutcome outcome;
+        QStringList sounds;
+        const char *clip;
+        const char *words;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {RoundOutcome::InsurancePays, {},                 "/opt/corvane\\loss.swf", "Insurance pays"},
+        {RoundOutcome::Push,          {"/snore.wav"},     "/opt/corvane\\draw.swf", "Push"},
+        {RoundOutcome::Loss,          {"/hung-01.wav"},   "/opt/corvane\\loss.swf", "You lose"},
+        {RoundOutcome::Win,           {"/haha.wav"},      "/opt/corvane\\win.swf",  "You win"},
+        {RoundOutcome::DealerBusts,   {"/Explode.wav"},   "/opt/corvane\\win.swf",  "You win"},
+        {RoundOutcome::Blackjack,     {"/clap.wav"},      "/opt/corvane\\bj.swf",   "Blackjack!"},
+    };
+    // clang-format on
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.words);
+        ScriptedTable table;
+        RoundView &view = *table.window;
+        table.ui->Flash->hide();
+        view.roundSettled(c.outcome);
+        EXPECT_EQ(table.soundNames(), c.sounds);
+        EXPECT_FALSE(table.ui->Flash->isHidden());
+        EXPECT_EQ(table.ui->Flash->movie(), c.clip);
+        QAccessibleInterface *clip = QAccessible::queryAccessibleInterface(table.ui->Flash);
+        ASSERT_NE(clip, nullptr);
+        EXPECT_EQ(clip->text(QAccessible::Name), c.words);
+        EXPECT_EQ(clip->text(QAccessible::Description), "Outcome of the round");
     }
 }
 
-TEST(SoundCues, AreSkippedWhileTheSoundIsOff) {
+TEST(SoundCues, TheDrawsSoundPlaysOnlyWhileTheSoundIsOn) {
     ScriptedTable table;
     RoundView &view = *table.window;
-    table.wave->result = 5;
-    view.playSound(SoundCue::Clap);
-    table.wave->played.clear();
-    table.wave->result = 0;
     table.ui->Sound->setChecked(false);
-
-    view.playSound(SoundCue::Whoosh);
-
+    view.cardDrawn(Hand::Dealer);
+    view.roundSettled(RoundOutcome::Win);
     EXPECT_TRUE(table.wave->played.isEmpty());
-    EXPECT_EQ(table->soundResult(), 5);
 
     table.ui->Sound->setChecked(true);
-    view.playSound(SoundCue::Whoosh);
-    EXPECT_EQ(table.soundNames(), QStringList{"/whoosh.wav"});
-    EXPECT_EQ(table->soundResult(), 0);
+    view.cardDrawn(Hand::Player);
+    EXPECT_EQ(table.wave->played, QStringList{"/opt/corvane/whoosh.wav"});
 }
 
-TEST(ClipCues, ShowTheAnimationWithTheClipPathAsBuilt) {
+TEST(ClipCues, ADealHidesTheClipAndLoadsTheCalmOneAndARestartOnlyHidesIt) {
     ScriptedTable table;
     RoundView &view = *table.window;
-    table.ui->Flash->hide();
+    view.roundSettled(RoundOutcome::Blackjack);
 
-    view.showClip(ClipCue::Win);
-
-    EXPECT_FALSE(table.ui->Flash->isHidden());
-    EXPECT_EQ(table.ui->Flash->movie(), "/opt/corvane\\win.swf");
-}
-
-TEST(ClipCues, TheResetHidesTheAnimationAndLoadsTheCalmClipAndTheRestartOnlyHidesIt) {
-    ScriptedTable table;
-    RoundView &view = *table.window;
-    view.showClip(ClipCue::Blackjack);
-
-    view.hideClip();
+    view.tableRestarted();
     EXPECT_TRUE(table.ui->Flash->isHidden());
     EXPECT_EQ(table.ui->Flash->movie(), "/opt/corvane\\bj.swf");
 
-    view.showClip(ClipCue::Blackjack);
-    view.resetClip();
+    view.roundSettled(RoundOutcome::Blackjack);
+    view.dealStarted();
     EXPECT_TRUE(table.ui->Flash->isHidden());
     EXPECT_EQ(table.ui->Flash->movie(), "/opt/corvane/a.swf");
 }
@@ -107,11 +102,13 @@ TEST(ClipCues, FindTheRealClipBesideTheProgramThroughABackslashName) {
     auto *flash = table.findChild<AnimationPlayer *>("Flash");
     ASSERT_NE(flash, nullptr);
 
-    for (const ClipCue clip : {ClipCue::Win, ClipCue::Loss, ClipCue::Draw, ClipCue::Blackjack}) {
-        view.showClip(clip);
-        EXPECT_TRUE(flash->hasClip()) << mediaName(clip);
-        EXPECT_EQ(flash->movie(), QCoreApplication::applicationDirPath() + QLatin1String(mediaName(clip)));
+    for (const RoundOutcome outcome :
+         {RoundOutcome::Win, RoundOutcome::Loss, RoundOutcome::Push, RoundOutcome::Blackjack}) {
+        const char *clip = outcomeCues(outcome).clip;
+        view.roundSettled(outcome);
+        EXPECT_TRUE(flash->hasClip()) << clip;
+        EXPECT_EQ(flash->movie(), QCoreApplication::applicationDirPath() + QLatin1String(clip));
     }
-    view.resetClip();
+    view.dealStarted();
     EXPECT_TRUE(flash->hasClip()) << "the calm clip";
 }

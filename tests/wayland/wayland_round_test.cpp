@@ -20,17 +20,13 @@ TEST(WaylandTable, PlaysRoundsWithTheirDialogsAndAlerts) {
     table->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(table.window.get()));
 
-    ModalAnswers alert;
-    alert.click("OK");
     QTest::mouseClick(table.ui->CmdNew, Qt::LeftButton);
-    alert.waitUntilDone();
+    answerModal(QStringLiteral("OK"));
 
     // Insured against the dealer's ace, and paid when the hole card is a ten.
     table.stake(10, 490);
-    ModalAnswers offer;
-    offer.click("Yes");
     table.deal(clubs(1), hearts(10), hearts(7));
-    offer.waitUntilDone();
+    answerModal(QStringLiteral("Yes"));
     table.stand({spades(13)});
     EXPECT_EQ(table.ui->lblmoney->text(), "500");
 

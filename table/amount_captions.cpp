@@ -1,4 +1,4 @@
-#include "betting/amounts.h"
+#include "table/amount_captions.h"
 
 #include <QLocale>
 
@@ -11,16 +11,6 @@ QLocale captionLocale() {
 }
 
 } // namespace
-
-double amountFromCaption(const QString &caption) {
-    bool converted = false;
-    const QString text = caption.trimmed();
-    const double amount = captionLocale().toDouble(text, &converted);
-    if (converted)
-        return amount;
-    const double plain = QLocale::c().toDouble(text, &converted);
-    return converted ? plain : 0.0;
-}
 
 QString captionFromAmount(double amount) {
     // 0 rather than "-0" when a sum comes out as negative zero.

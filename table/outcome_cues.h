@@ -1,0 +1,26 @@
+#pragma once
+
+#include "play/round_view.h"
+
+// The media the table plays, named exactly as the program has always stored them: the sounds with a
+// forward slash, the outcome clips with a backslash. They are appended to the program's directory
+// unchanged.
+namespace media {
+inline constexpr char drawSound[] = "/whoosh.wav";
+inline constexpr char insuranceCall[] = "/insurance.wav";
+// The calm clip, loaded at every deal ready for the next outcome.
+inline constexpr char idleClip[] = "/a.swf";
+} // namespace media
+
+// How the table marks an outcome: its sound (none for the insurance payout), its clip, and the words a
+// screen reader says of it, untranslated in the "BJMain" context.
+struct OutcomeCues {
+    const char *sound;
+    const char *clip;
+    const char *words;
+};
+
+OutcomeCues outcomeCues(RoundOutcome outcome);
+
+// The words of a refusal, untranslated in the "Alert" context.
+const char *alertText(Alert alert);
