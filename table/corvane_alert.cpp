@@ -3,10 +3,11 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 
-void showCorvaneAlert(QWidget *parent, const QString &text) {
+QMessageBox *showCorvaneAlert(QWidget *parent, const QString &text) {
     auto *box =
         new QMessageBox(QMessageBox::NoIcon, QCoreApplication::translate("CorvaneAlert", "Corvane Alert"),
                         text, QMessageBox::Ok, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
+    return box;
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+class QMessageBox;
 class QString;
 class QWidget;
 
 // The game's refusals: a message box titled "Corvane Alert" with one OK button and no icon, modal to
 // `parent` and opened without waiting; it deletes itself once closed.
-void showCorvaneAlert(QWidget *parent, const QString &text);
+QMessageBox *showCorvaneAlert(QWidget *parent, const QString &text);

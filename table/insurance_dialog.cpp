@@ -10,7 +10,6 @@
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 
@@ -119,13 +118,6 @@ void BJInsur::Unload() {
     QObject::disconnect(window->CmdYes, nullptr, window, nullptr);
     QObject::disconnect(window->CmdNo, nullptr, window, nullptr);
     QObject::disconnect(window, &BJInsurWindow::closedWithoutAnswer, window, nullptr);
-    if (auto *refusal = window->findChild<QMessageBox *>(); refusal && refusal->isVisible()) {
-        QObject::connect(refusal, &QDialog::finished, window, [window] {
-            window->hide();
-            window->deleteLater();
-        });
-        return;
-    }
     window->hide();
     window->deleteLater();
 }

@@ -50,7 +50,7 @@ public:
     // Loads the window (its call plays) and opens it modal to `table`, returning at once. A screen reader
     // speaks `spokenQuestion` as the window opens, in place of the one-word question it shows.
     void Show(QWidget *table, const QString &spokenQuestion = {});
-    // Closes the window if it is loaded. A refusal showing over it is seen to the end first.
+    // Closes the window if it is loaded.
     void Unload();
     BJInsurWindow *window() const { return loaded.data(); }
 

@@ -1,3 +1,4 @@
+#include "table/chip_label.h"
 #include "table/help_window.h"
 #include "table/insurance_dialog.h"
 #include "table/narrator.h"
@@ -26,7 +27,14 @@ void BJMain::Help_Click() {
 }
 
 void BJMain::ReadTable_Click() {
-    narrator->readTable(round.controls(), round.phase() == RoundPhase::InsuranceOffer);
+    // What the table shows, which lags behind the round while a refusal is on screen.
+    RoundControls shown;
+    shown.CmdNew = CmdNew->isEnabled();
+    shown.CmdHit = CmdHit->isEnabled();
+    shown.CmdStand = CmdStand->isEnabled();
+    shown.cmdDouble = cmdDouble->isEnabled();
+    shown.chips = lblBet5->isEnabled();
+    narrator->readTable(shown, insuranceWindow() != nullptr);
 }
 
 // The help window is left open; the program ends once the player closes it too.

@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 
 void BJMain::cardShown(Hand hand, int position, BoxShows shows, int cardNumber) {
@@ -62,10 +63,13 @@ void BJMain::controlsChanged(const RoundControls &enabled) {
         CmdHit->setFocus();
 }
 
-// A refusal of the insurance shows over the offer, which is still on screen.
+// A refusal of the insurance shows over the offer, which is still on screen. What the round did next is
+// shown once the player has closed the refusal.
 void BJMain::alertRaised(Alert alert) {
     QWidget *parent = insuranceWindow();
-    showCorvaneAlert(parent ? parent : this, QCoreApplication::translate("Alert", alertText(alert)));
+    QMessageBox *refusal =
+        showCorvaneAlert(parent ? parent : this, QCoreApplication::translate("Alert", alertText(alert)));
+    connect(refusal, &QDialog::finished, this, [this] { hold.refusalAcknowledged(); });
 }
 
 void BJMain::insuranceOffered() {

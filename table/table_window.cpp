@@ -78,7 +78,7 @@ void describeNumber(QLabel *label, const QString &description) {
 
 BJMain::BJMain(PlatformBundle platformParts, QWidget *parent)
     : QMainWindow(parent), platform(std::move(platformParts)),
-      round(*this, *platform.random, *platform.clock) {
+      round(hold, *platform.random, *platform.clock) {
     setObjectName(QStringLiteral("BJMain"));
     // The program's name, the same in every language.
     setWindowTitle(QStringLiteral("Nimbrel - Corvane"));

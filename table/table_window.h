@@ -4,6 +4,7 @@
 #include "platform/platform_bundle.h"
 #include "play/round_model.h"
 #include "play/round_view.h"
+#include "table/refusal_hold.h"
 
 #include <QFont>
 #include <QMainWindow>
@@ -134,6 +135,8 @@ private:
     // Tells a screen reader what happens at the table.
     Narrator *narrator = nullptr;
 
+    // What the round reports comes through here, so that a refusal is seen before what follows it.
+    RefusalHold hold{*this};
     RoundModel round;
     // Ends each dealer's pause; a restart or a closed window stops it.
     QTimer dealerPauseTimer;

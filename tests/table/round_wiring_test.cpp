@@ -180,8 +180,9 @@ TEST_F(TableRound, AnInsuranceTheBankrollCannotPayIsRefusedOverTheOffer) {
     table.stake(50, 20);
     table.deal(clubs(1), hearts(10), hearts(7));
     answerModal(QStringLiteral("Yes"));
-    const ModalSeen alert = answerModal([](QWidget *alert) {
+    const ModalSeen alert = answerModal([this](QWidget *alert) {
         EXPECT_TRUE(alert->parentWidget()->isVisible()) << "the offer closes only after the refusal";
+        EXPECT_FALSE(table.ui->CmdHit->isEnabled()) << "and the turn passes only after it";
         qobject_cast<QMessageBox *>(alert)->button(QMessageBox::Ok)->click();
     });
     EXPECT_EQ(alert.text, "You have not enough money!!");
@@ -193,6 +194,19 @@ TEST_F(TableRound, AnInsuranceTheBankrollCannotPayIsRefusedOverTheOffer) {
     EXPECT_EQ(table->model().cards().InsYes, 0);
     EXPECT_TRUE(table.ui->CmdHit->isEnabled());
     EXPECT_EQ(table->insuranceWindow(), nullptr);
+}
+
+TEST_F(TableRound, ARefusedDoubleIsWithdrawnOnceTheRefusalIsClosed) {
+    table.stake(10, 5);
+    table.deal(clubs(10), clubs(5), clubs(6));
+    click(table.ui->cmdDouble);
+    answerModal([this](QWidget *alert) {
+        EXPECT_TRUE(table.ui->cmdDouble->isEnabled()) << "the table waits behind the refusal";
+        qobject_cast<QMessageBox *>(alert)->button(QMessageBox::Ok)->click();
+    });
+    EXPECT_FALSE(table.ui->cmdDouble->isEnabled());
+    EXPECT_TRUE(table.ui->CmdHit->isEnabled());
+    EXPECT_EQ(bet(), "10");
 }
 
 TEST_F(TableRound, WithTheSoundOffTheCardsAndOutcomesComeSilentlyAndTheClipsStillShow) {
