@@ -162,8 +162,9 @@ wait_for "Screen reader on" 1 60
     deal=10,10,9 33 \
     >"$dir/table.log" 2>&1 &
 pids="$pids $!"
-# The table is up when Orca presents its window; the focus on New Game is not always spoken after it.
-wait_for "Corvane frame" 1 30
+# The table is up when Orca presents its window; the focus on New Game is not always spoken after it. A
+# machine busy with other work may take long to start both.
+wait_for "Corvane frame" 1 60
 
 # A natural, paid at once.
 press Tab "Bet 10 button"
