@@ -76,44 +76,75 @@ void ExactAnalysis::analyse(const Strategy *strategy) {
     }
 }
 
-void ExactAnalysis::analyseSituation(const PlayerSituation &situation, const Strategy *strategy) {
+double ExactAnalysis::standSecondMoment(const PlayerSituation &situation, int playerTotal, int stakes) const {
     const DealerOutcomes &dealer = dealerOutcomesForUpCard(situation.upCard);
-    const std::size_t index = indexOf(situation);
-    const double stand = standValue(totalOf(situation.hand), dealer) + settlementBonus(situation, 1);
-    if (situation.cardCount == handBoxes) {
-        values[index] = stand;
-        actions[index] = PlayerAction::Stand;
-        return;
-    }
+    const double push = playerTotal >= DealerOutcomes::lowestFinal ? dealer.ofTotal(playerTotal) : 0;
+    const double square = static_cast<double>(stakes * stakes);
+    if (!situation.insured || situation.upCard != 1)
+        return square * (1 - push);
+    // The payout comes exactly when the hole card is a ten, and the ace and the ten stand on 21.
+    const double ten = cardProbability(10);
+    const double onTen = (playerTotal == 21 ? 0 : -stakes) + settlementBonus(situation, stakes) / ten;
+    const double pushWithoutTen = push - (playerTotal == 21 ? ten : 0);
+    return ten * onTen * onTen + square * (1 - ten - pushWithoutTen);
+}
 
-    double hit = 0;
-    double doubled = 0;
+double ExactAnalysis::actionValue(const PlayerSituation &situation, PlayerAction action) const {
+    const DealerOutcomes &dealer = dealerOutcomesForUpCard(situation.upCard);
+    if (action == PlayerAction::Stand || situation.cardCount == handBoxes)
+        return standValue(totalOf(situation.hand), dealer) + settlementBonus(situation, 1);
+    if (action == PlayerAction::Double && !situation.doubleOffered())
+        throw std::invalid_argument("no double is offered in this situation");
+
+    double expected = 0;
     for (int card = lowestCardValue; card <= highestCardValue; ++card) {
         PlayerSituation next = situation;
         next.hand = {situation.hand.hardTotal + card, situation.hand.holdsAce || card == 1};
         ++next.cardCount;
-        hit += cardProbability(card) * (next.hand.hardTotal > 21 ? -1.0 : values[indexOf(next)]);
-        // The doubled card counts as a plain sum: an ace adds 1 to the 11.
-        doubled += cardProbability(card) *
-                   (2 * standValue(next.hand.hardTotal, dealer) + settlementBonus(situation, 2));
+        if (action == PlayerAction::Hit)
+            expected += cardProbability(card) * (next.hand.hardTotal > 21 ? -1.0 : values[indexOf(next)]);
+        else // the doubled card counts as a plain sum: an ace adds 1 to the 11
+            expected += cardProbability(card) *
+                        (2 * standValue(next.hand.hardTotal, dealer) + settlementBonus(situation, 2));
     }
+    return expected;
+}
 
+void ExactAnalysis::analyseSituation(const PlayerSituation &situation, const Strategy *strategy) {
+    const std::size_t index = indexOf(situation);
     PlayerAction chosen = PlayerAction::Stand;
-    if (strategy) {
+    if (situation.cardCount == handBoxes) {
+        chosen = PlayerAction::Stand;
+    } else if (strategy) {
         chosen = strategy->choose(situation);
         if (chosen == PlayerAction::Double && !situation.doubleOffered())
             throw std::logic_error("the strategy doubled where no double is offered");
     } else {
-        double best = stand;
-        if (hit > best) {
+        double best = actionValue(situation, PlayerAction::Stand);
+        if (const double hit = actionValue(situation, PlayerAction::Hit); hit > best) {
             best = hit;
             chosen = PlayerAction::Hit;
         }
-        if (situation.doubleOffered() && doubled > best)
+        if (situation.doubleOffered() && actionValue(situation, PlayerAction::Double) > best)
             chosen = PlayerAction::Double;
     }
     actions[index] = chosen;
-    values[index] = chosen == PlayerAction::Stand ? stand : chosen == PlayerAction::Hit ? hit : doubled;
+    values[index] = actionValue(situation, chosen);
+
+    double secondMoment = 0;
+    if (chosen == PlayerAction::Stand)
+        secondMoment = standSecondMoment(situation, totalOf(situation.hand), 1);
+    for (int card = lowestCardValue; chosen != PlayerAction::Stand && card <= highestCardValue; ++card) {
+        PlayerSituation next = situation;
+        next.hand = {situation.hand.hardTotal + card, situation.hand.holdsAce || card == 1};
+        ++next.cardCount;
+        if (chosen == PlayerAction::Double)
+            secondMoment += cardProbability(card) * standSecondMoment(situation, next.hand.hardTotal, 2);
+        else
+            secondMoment +=
+                cardProbability(card) * (next.hand.hardTotal > 21 ? 1.0 : secondMoments[indexOf(next)]);
+    }
+    secondMoments[index] = secondMoment;
 }
 
 PlayerAction ExactAnalysis::action(const PlayerSituation &situation) const {
@@ -132,22 +163,37 @@ double ExactAnalysis::insuranceGain(HandCount twoCards) const {
     return insured - value({twoCards, 2, 1, false});
 }
 
-double ExactAnalysis::expectedReturn() const {
-    double expected = 0;
+double ExactAnalysis::overOpeningCards(int power) const {
+    double sum = 0;
     for (int upCard = lowestCardValue; upCard <= highestCardValue; ++upCard) {
         for (int first = lowestCardValue; first <= highestCardValue; ++first) {
             for (int second = lowestCardValue; second <= highestCardValue; ++second) {
                 const HandCount twoCards{first + second, first == 1 || second == 1};
                 const bool insured = upCard == 1 && takesInsurance(twoCards);
-                double round = isNatural(twoCards) ? naturalReturn : value({twoCards, 2, upCard, insured});
-                if (insured)
-                    round -= insuranceCostOfOne;
-                expected +=
-                    cardProbability(upCard) * cardProbability(first) * cardProbability(second) * round;
+                const double cost = insured ? insuranceCostOfOne : 0;
+                const PlayerSituation situation{twoCards, 2, upCard, insured};
+                double round = 0;
+                if (isNatural(twoCards))
+                    round =
+                        power == 1 ? naturalReturn - cost : (naturalReturn - cost) * (naturalReturn - cost);
+                else if (power == 1)
+                    round = value(situation) - cost;
+                else // (X - cost)^2 from the mean and mean square of the return X after the deal
+                    round = secondMoments[indexOf(situation)] - 2 * cost * value(situation) + cost * cost;
+                sum += cardProbability(upCard) * cardProbability(first) * cardProbability(second) * round;
             }
         }
     }
-    return expected;
+    return sum;
+}
+
+double ExactAnalysis::expectedReturn() const {
+    return overOpeningCards(1);
+}
+
+double ExactAnalysis::roundVariance() const {
+    const double mean = overOpeningCards(1);
+    return overOpeningCards(2) - mean * mean;
 }
 
 double expectedReturn(const Strategy &strategy, InsurancePayout payout) {

@@ -37,6 +37,10 @@ public:
     // The expected net return from the situation on, the insurance payout included when insured, its cost
     // not (that was paid at the deal).
     double value(const PlayerSituation &situation) const;
+    // The expected net return of taking `action` in the situation and playing this analysis's way from
+    // then on, counted as value() counts. With seven cards a hit draws nothing and the hand still has to
+    // stand, so it is worth the stand. std::invalid_argument for a double the situation does not offer.
+    double actionValue(const PlayerSituation &situation, PlayerAction action) const;
 
     // Whether insurance is bought on these two cards under an ace.
     bool takesInsurance(HandCount twoCards) const { return insures[indexOfTwoCards(twoCards)]; }
@@ -46,6 +50,9 @@ public:
 
     // The expected net return of a round, in first stakes.
     double expectedReturn() const;
+    // The variance of a round's net return, in first stakes squared: exact, from the second moment of
+    // every situation's return under this analysis's play.
+    double roundVariance() const;
 
 private:
     static constexpr int hardTotals = 22; // a hand still in play has a hard total of 21 or less
@@ -62,9 +69,14 @@ private:
     void analyseSituation(const PlayerSituation &situation, const Strategy *strategy);
     // What a bought insurance adds to a round that reaches the settlement with `stakes` first stakes on it.
     double settlementBonus(const PlayerSituation &situation, int stakes) const;
+    // The mean square of the return of standing on `playerTotal` with `stakes` first stakes on the table.
+    double standSecondMoment(const PlayerSituation &situation, int playerTotal, int stakes) const;
+    // The sum over a round's opening cards of each round's return (power 1) or its square (power 2).
+    double overOpeningCards(int power) const;
 
     InsurancePayout payout;
     std::array<double, tableSize> values{};
+    std::array<double, tableSize> secondMoments{};
     std::array<PlayerAction, tableSize> actions{};
     std::array<bool, twoCardEntries> insures{};
 };

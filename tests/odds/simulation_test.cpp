@@ -15,13 +15,18 @@ TEST(Simulation, MeanReturnsMatchTheExactAnalysisWithinFourStandardErrors) {
         const char *name;
         const Strategy &strategy;
         double exact;
+        double variance;
     };
-    for (const Case &c : {Case{"basic", basic, basic.analysis().expectedReturn()},
-                          Case{"mimic", mimic, expectedReturn(mimic)}}) {
+    for (const Case &c :
+         {Case{"basic", basic, basic.analysis().expectedReturn(), basic.analysis().roundVariance()},
+          Case{"mimic", mimic, expectedReturn(mimic), ExactAnalysis(mimic).roundVariance()}}) {
         SystemRandomSource random(20250101);
         const RunningStats returns = simulate(*makeHeadlessRounds(c.strategy, random), rounds);
         EXPECT_EQ(returns.count(), rounds);
         EXPECT_GT(returns.standardError(), 0.001) << "a round's return spreads by about one stake";
         EXPECT_NEAR(returns.mean(), c.exact, 4 * returns.standardError()) << c.name;
+        // A round's fourth moment stays below 2, so the sample variance's standard error stays below
+        // sqrt(2 / 200000): four of them make 0.013.
+        EXPECT_NEAR(returns.variance(), c.variance, 0.013) << c.name;
     }
 }
