@@ -41,6 +41,8 @@ public:
     // The whole table at once, whichever window has the focus: both hands with their totals, the stake,
     // the money, and what the player may do now.
     void readTable(const RoundControls &enabled, bool insuranceOffered);
+    // Words of the table's own, such as the coach's answer, spoken at once from the table.
+    void tell(const QString &words) { say(table, words); }
 
 signals:
     // Every sentence as it goes to the screen reader; the insurance question goes with its window.

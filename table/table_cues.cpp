@@ -35,6 +35,7 @@ void BJMain::cardDrawn(Hand) {
 }
 
 void BJMain::dealStarted() {
+    record.roundDealt(round.stake(), round.bankroll());
     ResetClip();
 }
 
@@ -55,6 +56,7 @@ void BJMain::roundSettled(RoundOutcome outcome) {
     Flash->setAccessibleName(QCoreApplication::translate("BJMain", cues.words));
     Flash->setAccessibleDescription(tr("Outcome of the round"));
     narrator->roundSettled(outcome);
+    record.roundSettled(outcome);
 }
 
 void BJMain::tellNoOutcome() {

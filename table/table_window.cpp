@@ -4,6 +4,7 @@
 #include "table/amount_captions.h"
 #include "table/card_box.h"
 #include "table/chip_label.h"
+#include "table/coach_windows.h"
 #include "table/fitted_text.h"
 #include "table/help_window.h"
 #include "table/insurance_dialog.h"
@@ -98,7 +99,11 @@ BJMain::BJMain(PlatformBundle platformParts, QWidget *parent)
     CmdNew->setFocus();
 }
 
-BJMain::~BJMain() = default;
+// The coach's and the record's windows belong to the table and go with it; the help stays open.
+BJMain::~BJMain() {
+    delete BJHintWindow.data();
+    delete BJStatsWindow.data();
+}
 
 BJHelp *BJMain::helpWindow() const {
     return BJHelpWindow.data();
@@ -133,6 +138,12 @@ void BJMain::buildMenu() {
     Help = About->addAction(tr("&Help"));
     Help->setObjectName(QStringLiteral("Help"));
     Help->setShortcut(Qt::Key_F1);
+    Statistics = About->addAction(tr("&Statistics"));
+    Statistics->setObjectName(QStringLiteral("Statistics"));
+    // F1 to F3 and F5 are taken; F4 alone, without Alt, closes nothing.
+    Hint = About->addAction(tr("H&int"));
+    Hint->setObjectName(QStringLiteral("Hint"));
+    Hint->setShortcut(Qt::Key_F4);
 
     ReadTable = new QAction(tr("Read the table"), this);
     ReadTable->setObjectName(QStringLiteral("ReadTable"));
@@ -285,10 +296,15 @@ void BJMain::connectHandlers() {
     });
     connect(Help, &QAction::triggered, this, &BJMain::Help_Click);
     connect(ReadTable, &QAction::triggered, this, &BJMain::ReadTable_Click);
+    connect(Statistics, &QAction::triggered, this, &BJMain::Statistics_Click);
+    connect(Hint, &QAction::triggered, this, &BJMain::Hint_Click);
     // Precise: a coarse timer may wake up to 5% early, and each early wake-up only asks for another.
     dealerPauseTimer.setTimerType(Qt::PreciseTimer);
     dealerPauseTimer.setSingleShot(true);
-    connect(&dealerPauseTimer, &QTimer::timeout, this, [this] { round.endDealerPause(); });
+    connect(&dealerPauseTimer, &QTimer::timeout, this, [this] {
+        round.endDealerPause();
+        recordRoundEnd();
+    });
 }
 
 void BJMain::Form_Load() {
@@ -297,25 +313,38 @@ void BJMain::Form_Load() {
     if (!BJInsurDialog)
         BJInsurDialog = std::make_unique<BJInsur>(
             *platform.wave, mediaPath(QLatin1String(media::insuranceCall)),
-            [this](InsuranceAnswer answer) { round.answerInsurance(answer); }, QList{ReadTable});
+            [this](InsuranceAnswer answer) {
+                const std::optional<Decision> open = decisionAt(round);
+                round.answerInsurance(answer);
+                // An insurance the money cannot cover is refused, and the hand goes on uninsured.
+                recordChoice(open, round.cards().InsYes == 1 ? Choice::Insure : Choice::DeclineInsurance);
+            },
+            QList{ReadTable, Hint});
     round.load();
 }
 
 // Every click goes to the round model, which reports back what the table is to show.
 void BJMain::CmdNew_Click() {
     round.deal();
+    recordRoundEnd();
 }
 
 void BJMain::CmdHit_Click() {
+    const std::optional<Decision> open = decisionAt(round);
     round.hit();
+    recordChoice(open, Choice::Hit);
 }
 
 void BJMain::cmdDouble_Click() {
+    const std::optional<Decision> open = decisionAt(round);
     round.doubleDown();
+    recordChoice(open, Choice::Double);
 }
 
 void BJMain::CmdStand_Click() {
+    const std::optional<Decision> open = decisionAt(round);
     round.stand();
+    recordChoice(open, Choice::Stand);
 }
 
 void BJMain::lblBet5_Click() {
@@ -333,5 +362,10 @@ void BJMain::lblBet50_Click() {
 void BJMain::closeEvent(QCloseEvent *event) {
     // A dealer's play waiting in its pause, or a deal waiting for the insurance answer, stops there.
     round.giveUp();
+    for (QWidget *window :
+         {static_cast<QWidget *>(BJHintWindow.data()), static_cast<QWidget *>(BJStatsWindow.data())}) {
+        if (window)
+            window->close();
+    }
     QMainWindow::closeEvent(event);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "odds/coach.h"
+#include "odds/session_record.h"
 #include "platform/card_deck.h"
 #include "platform/platform_bundle.h"
 #include "play/round_model.h"
@@ -15,8 +17,10 @@
 
 class AnimationPlayer;
 class BJHelp;
+class BJHint;
 class BJInsur;
 class BJInsurWindow;
+class BJStats;
 class CardBox;
 class ChipLabel;
 class Narrator;
@@ -49,6 +53,8 @@ public:
     void Sound_Click();
     void Help_Click();
     void ReadTable_Click();
+    void Statistics_Click();
+    void Hint_Click();
 
     // The round the table shows.
     RoundModel &model() { return round; }
@@ -56,6 +62,10 @@ public:
     BJInsurWindow *insuranceWindow() const;
     // The help window while it is open, else null.
     BJHelp *helpWindow() const;
+    // The coach's and the record's windows while they are open, else null.
+    BJHint *hintWindow() const;
+    BJStats *statisticsWindow() const;
+    const SessionRecord &sessionRecord() const { return record; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -76,6 +86,11 @@ private:
     void dealerPaused(int milliseconds) override;
     void dealerPauseCancelled() override;
     void alertRaised(Alert alert) override;
+
+    // The record hears of each choice that took effect where `open` was the decision before it, and of
+    // a round's end once the model has finished the step that ended it, with its money paid.
+    void recordChoice(const std::optional<Decision> &open, Choice chosen);
+    void recordRoundEnd();
 
     void buildControls();
     void buildMenu();
@@ -130,6 +145,8 @@ private:
     QAction *Sound = nullptr;
     QMenu *About = nullptr;
     QAction *Help = nullptr;
+    QAction *Statistics = nullptr;
+    QAction *Hint = nullptr;
     // Reads the whole table to a screen reader; a key without a menu entry, so the picture stays as it was.
     QAction *ReadTable = nullptr;
     // Tells a screen reader what happens at the table.
@@ -143,6 +160,13 @@ private:
     // The insurance dialog: the object lives as long as the table, its window only while shown.
     std::unique_ptr<BJInsur> BJInsurDialog;
     QPointer<BJHelp> BJHelpWindow;
+    QPointer<BJHint> BJHintWindow;
+    QPointer<BJStats> BJStatsWindow;
+
+    // The coach's analysis, built once with the table, and the session's record from the program's start:
+    // a restart refills the money but keeps the record (a round it gives up counts for nothing).
+    Coach coach;
+    SessionRecord record{coach, round.bankroll()};
 
     // The amounts' own fonts; a long amount is shown in a smaller size of them.
     QFont moneyFont;

@@ -44,6 +44,13 @@
     </message>
 </context>
 <context>
+    <name>BJHint</name>
+    <message>
+        <source>Hint</source>
+        <translation>Tipp</translation>
+    </message>
+</context>
+<context>
     <name>BJInsurWindow</name>
     <message>
         <source>Insurance</source>
@@ -172,6 +179,25 @@ What the bet box&apos;s number is, as a screen reader says it.</extracomment>
         <source>Read the table</source>
         <translation>Tisch vorlesen</translation>
     </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <translation>&amp;Statistik</translation>
+    </message>
+    <message>
+        <source>H&amp;int</source>
+        <translation>&amp;Tipp</translation>
+    </message>
+</context>
+<context>
+    <name>BJStats</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>The session&apos;s record</source>
+        <translation>Bilanz der Sitzung</translation>
+    </message>
 </context>
 <context>
     <name>CardDeck</name>
@@ -251,6 +277,109 @@ What the bet box&apos;s number is, as a screen reader says it.</extracomment>
         <source>%1 of %2</source>
         <extracomment>A card&apos;s name: %1 is its rank (&quot;Queen&quot;), %2 its suit (&quot;Hearts&quot;).</extracomment>
         <translation>%2-%1</translation>
+    </message>
+</context>
+<context>
+    <name>CoachWords</name>
+    <message>
+        <source>Stand</source>
+        <translation>Stehen</translation>
+    </message>
+    <message>
+        <source>Hit</source>
+        <translation>Karte</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Verdoppeln</translation>
+    </message>
+    <message>
+        <source>Insurance</source>
+        <translation>Versicherung</translation>
+    </message>
+    <message>
+        <source>No insurance</source>
+        <translation>Keine Versicherung</translation>
+    </message>
+    <message>
+        <source>break even on average</source>
+        <translation>im Mittel ausgeglichen</translation>
+    </message>
+    <message>
+        <source>break even</source>
+        <translation>ausgeglichen</translation>
+    </message>
+    <message>
+        <source>win %1 on average</source>
+        <translation>im Mittel %1 Gewinn</translation>
+    </message>
+    <message>
+        <source>win %1</source>
+        <translation>%1 Gewinn</translation>
+    </message>
+    <message>
+        <source>lose %1 on average</source>
+        <translation>im Mittel %1 Verlust</translation>
+    </message>
+    <message>
+        <source>lose %1</source>
+        <translation>%1 Verlust</translation>
+    </message>
+    <message>
+        <source>Nothing to decide now.</source>
+        <translation>Gerade gibt es nichts zu entscheiden.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Rounds played: %1</source>
+        <translation>Gespielte Runden: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation>Gewonnen: %1</translation>
+    </message>
+    <message>
+        <source>Lost: %1</source>
+        <translation>Verloren: %1</translation>
+    </message>
+    <message>
+        <source>Pushed: %1</source>
+        <translation>Unentschieden: %1</translation>
+    </message>
+    <message>
+        <source>Blackjacks: %1</source>
+        <translation>Blackjack-Hände: %1</translation>
+    </message>
+    <message>
+        <source>Insurance bought: %1</source>
+        <translation>Versicherungen gekauft: %1</translation>
+    </message>
+    <message>
+        <source>Insurance paid: %1</source>
+        <translation>Versicherungen ausgezahlt: %1</translation>
+    </message>
+    <message>
+        <source>Doubles: %1</source>
+        <translation>Verdoppelt: %1</translation>
+    </message>
+    <message>
+        <source>Net result: %1</source>
+        <translation>Ergebnis: %1</translation>
+    </message>
+    <message>
+        <source>Highest bankroll: %1</source>
+        <translation>Höchstes Guthaben: %1</translation>
+    </message>
+    <message>
+        <source>Given away by choices: %1</source>
+        <translation>Durch Entscheidungen verschenkt: %1</translation>
+    </message>
+    <message>
+        <source>Luck: %1 (%2 standard deviations)</source>
+        <translation>Glück: %1 (%2 Standardabweichungen)</translation>
     </message>
 </context>
 <context>

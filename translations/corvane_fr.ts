@@ -44,6 +44,13 @@
     </message>
 </context>
 <context>
+    <name>BJHint</name>
+    <message>
+        <source>Hint</source>
+        <translation>Conseil</translation>
+    </message>
+</context>
+<context>
     <name>BJInsurWindow</name>
     <message>
         <source>Insurance</source>
@@ -172,6 +179,25 @@ What the bet box&apos;s number is, as a screen reader says it.</extracomment>
         <source>Read the table</source>
         <translation>Lire la table</translation>
     </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <translation>&amp;Statistiques</translation>
+    </message>
+    <message>
+        <source>H&amp;int</source>
+        <translation>&amp;Conseil</translation>
+    </message>
+</context>
+<context>
+    <name>BJStats</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>The session&apos;s record</source>
+        <translation>Bilan de la séance</translation>
+    </message>
 </context>
 <context>
     <name>CardDeck</name>
@@ -251,6 +277,109 @@ What the bet box&apos;s number is, as a screen reader says it.</extracomment>
         <source>%1 of %2</source>
         <extracomment>A card&apos;s name: %1 is its rank (&quot;Queen&quot;), %2 its suit (&quot;Hearts&quot;).</extracomment>
         <translation>%1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>CoachWords</name>
+    <message>
+        <source>Stand</source>
+        <translation>Rester</translation>
+    </message>
+    <message>
+        <source>Hit</source>
+        <translation>Carte</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Doubler</translation>
+    </message>
+    <message>
+        <source>Insurance</source>
+        <translation>Assurance</translation>
+    </message>
+    <message>
+        <source>No insurance</source>
+        <translation>Pas d&apos;assurance</translation>
+    </message>
+    <message>
+        <source>break even on average</source>
+        <translation>équilibre en moyenne</translation>
+    </message>
+    <message>
+        <source>break even</source>
+        <translation>équilibre</translation>
+    </message>
+    <message>
+        <source>win %1 on average</source>
+        <translation>gain moyen de %1</translation>
+    </message>
+    <message>
+        <source>win %1</source>
+        <translation>gain de %1</translation>
+    </message>
+    <message>
+        <source>lose %1 on average</source>
+        <translation>perte moyenne de %1</translation>
+    </message>
+    <message>
+        <source>lose %1</source>
+        <translation>perte de %1</translation>
+    </message>
+    <message>
+        <source>Nothing to decide now.</source>
+        <translation>Rien à décider pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Rounds played: %1</source>
+        <translation>Manches jouées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation>Gagnées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Lost: %1</source>
+        <translation>Perdues&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Pushed: %1</source>
+        <translation>Égalités&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Blackjacks: %1</source>
+        <translation>Blackjacks&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Insurance bought: %1</source>
+        <translation>Assurances prises&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Insurance paid: %1</source>
+        <translation>Assurances payées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Doubles: %1</source>
+        <translation>Doublements&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Net result: %1</source>
+        <translation>Résultat net&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Highest bankroll: %1</source>
+        <translation>Solde le plus haut&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Given away by choices: %1</source>
+        <translation>Perdu par les choix&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Luck: %1 (%2 standard deviations)</source>
+        <translation>Chance&#xa0;: %1 (%2 écarts-types)</translation>
     </message>
 </context>
 <context>

@@ -129,17 +129,21 @@ TEST_F(IdleTable, OffersTheMenuWithItsCaptionsAndShortcuts) {
               QList<QAction *>({table.ui->New_Game, table.ui->line, table.ui->Exit}));
     EXPECT_TRUE(table.ui->line->isSeparator());
     EXPECT_EQ(table.ui->Sound1->actions(), QList<QAction *>{table.ui->Sound});
-    EXPECT_EQ(table.ui->About->actions(), QList<QAction *>{table.ui->Help});
+    auto *statistics = table->findChild<QAction *>(QStringLiteral("Statistics"));
+    auto *hint = table->findChild<QAction *>(QStringLiteral("Hint"));
+    EXPECT_EQ(table.ui->About->actions(), QList<QAction *>({table.ui->Help, statistics, hint}));
 
     struct Case {
         QAction *entry;
         const char *caption;
         QKeySequence shortcut;
     };
-    for (const Case &c : {Case{table.ui->New_Game, "Re-Start &New Game", QKeySequence(Qt::Key_F2)},
-                          Case{table.ui->Exit, "E&xit", QKeySequence(Qt::CTRL | Qt::Key_X)},
-                          Case{table.ui->Sound, "&On", QKeySequence(Qt::Key_F5)},
-                          Case{table.ui->Help, "&Help", QKeySequence(Qt::Key_F1)}}) {
+    for (const Case &c :
+         {Case{table.ui->New_Game, "Re-Start &New Game", QKeySequence(Qt::Key_F2)},
+          Case{table.ui->Exit, "E&xit", QKeySequence(Qt::CTRL | Qt::Key_X)},
+          Case{table.ui->Sound, "&On", QKeySequence(Qt::Key_F5)},
+          Case{table.ui->Help, "&Help", QKeySequence(Qt::Key_F1)},
+          Case{statistics, "&Statistics", QKeySequence()}, Case{hint, "H&int", QKeySequence(Qt::Key_F4)}}) {
         EXPECT_EQ(c.entry->text(), c.caption);
         EXPECT_EQ(c.entry->shortcut(), c.shortcut) << c.caption;
     }

@@ -2,6 +2,7 @@
 #include "support/modal.h"
 #include "support/scripted_platform.h"
 #include "support/table_controls.h"
+#include "table/coach_windows.h"
 #include "table/help_window.h"
 #include "table/insurance_dialog.h"
 #include "table/table_window.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QMap>
 #include <QMenu>
 #include <QMessageBox>
@@ -44,6 +46,10 @@ void collectStrings(QWidget *window, const QString &where, Strings &strings) {
             strings[key + QStringLiteral(" text")] = label->text();
         if (auto *button = qobject_cast<QAbstractButton *>(widget))
             strings[key + QStringLiteral(" text")] = button->text();
+        if (auto *list = qobject_cast<QListWidget *>(widget)) {
+            for (int i = 0; i < list->count(); ++i)
+                strings[key + QStringLiteral(" line %1").arg(i + 1)] = list->item(i)->text();
+        }
         if (auto *menu = qobject_cast<QMenu *>(widget))
             strings[key + QStringLiteral(" text")] = menu->title();
         if (auto *text = qobject_cast<QPlainTextEdit *>(widget)) {
@@ -57,7 +63,7 @@ void collectStrings(QWidget *window, const QString &where, Strings &strings) {
 }
 
 // What a player meets in one session: the table before and after a round, the insurance offer, an
-// alert and the help window.
+// alert, the help window, the coach's answer and the session's record.
 Strings stringsOfASession() {
     Strings strings;
     ScriptedTable table;
@@ -76,8 +82,14 @@ Strings stringsOfASession() {
         collectStrings(offer, QStringLiteral("insurance"), strings);
         QTest::mouseClick(offer->findChild<QAbstractButton *>(QStringLiteral("CmdYes")), Qt::LeftButton);
     });
+    table->findChild<QAction *>(QStringLiteral("Hint"))->trigger();
+    collectStrings(table->hintWindow(), QStringLiteral("hint"), strings);
     table.stand({clubs(13)});
     collectStrings(table.window.get(), QStringLiteral("settled table"), strings);
+    table->findChild<QAction *>(QStringLiteral("Statistics"))->trigger();
+    collectStrings(table->statisticsWindow(), QStringLiteral("statistics"), strings);
+    table->hintWindow()->close();
+    table->statisticsWindow()->close();
 
     table.ui->Help->trigger();
     collectStrings(table->helpWindow(), QStringLiteral("help"), strings);

@@ -1,0 +1,89 @@
+#include "table/coach_windows.h"
+
+#include "table/table_pictures.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+// Both windows are sized by their layouts, so they stay whole and sharp at any scale of the desktop.
+QDialogButtonBox *closeButton(QDialog *window) {
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QDialog::close);
+    return buttons;
+}
+
+void setUpWindow(QDialog *window, const char *name, const QString &title) {
+    window->setObjectName(QLatin1String(name));
+    window->setWindowTitle(title);
+    window->setWindowIcon(corvaneIcon());
+    window->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+}
+
+} // namespace
+
+BJHint::BJHint() : QDialog(nullptr) {
+    setUpWindow(this, "BJHint", tr("Hint"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    lblHint = new QLabel(this);
+    lblHint->setObjectName(QStringLiteral("lblHint"));
+    lblHint->setWordWrap(true);
+    lblHint->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Room for the longest answer, three choices, in a few lines.
+    lblHint->setMinimumWidth(lblHint->fontMetrics().averageCharWidth() * 40);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lblHint);
+    layout->addWidget(closeButton(this));
+}
+
+void BJHint::showHint(const QString &words) {
+    lblHint->setText(words);
+    lblHint->setAccessibleName(words);
+    adjustSize();
+    show();
+}
+
+BJStats::BJStats() : QDialog(nullptr) {
+    setUpWindow(this, "BJStats", tr("Statistics"));
+    lstRecord = new QListWidget(this);
+    lstRecord->setObjectName(QStringLiteral("lstRecord"));
+    lstRecord->setAccessibleName(tr("The session's record"));
+    lstRecord->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    lstRecord->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstRecord->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lstRecord);
+    layout->addWidget(closeButton(this));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    lstRecord->setFocus();
+}
+
+void BJStats::showRecord(const QStringList &lines) {
+    const int current = std::max(lstRecord->currentRow(), 0);
+    lstRecord->clear();
+    lstRecord->addItems(lines);
+    lstRecord->setCurrentRow(current);
+    // Every line whole, the longest with room to spare in any language.
+    int widest = 0;
+    for (const QString &line : lines)
+        widest = std::max(widest, lstRecord->fontMetrics().horizontalAdvance(line));
+    const int frame = 2 * lstRecord->frameWidth();
+    lstRecord->setFixedSize(widest + frame + lstRecord->fontMetrics().averageCharWidth() * 4,
+                            lstRecord->sizeHintForRow(0) * lstRecord->count() + frame);
+}
+
+void placeBesideTable(QWidget *window, const QWidget *table, Qt::Alignment alignment) {
+    const QRect screen = table->screen()->availableGeometry();
+    const QRect frame = table->frameGeometry();
+    const QSize size = window->frameGeometry().size();
+    const int left = std::max(screen.left(), std::min(frame.right() + 1, screen.right() + 1 - size.width()));
+    const int top = alignment & Qt::AlignBottom ? frame.bottom() + 1 - size.height() : frame.top();
+    window->move(left,
+                 std::clamp(top, screen.top(), std::max(screen.top(), screen.bottom() + 1 - size.height())));
+}

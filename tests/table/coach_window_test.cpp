@@ -1,0 +1,84 @@
+#include "odds/exact_analysis.h"
+#include "support/cards.h"
+#include "support/scripted_platform.h"
+#include "support/table_controls.h"
+#include "table/coach_windows.h"
+#include "table/insurance_dialog.h"
+#include "table/narrator.h"
+#include "table/table_window.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+// F4 reaches the coach from the table and from the insurance offer; the answer is shown and spoken, and
+// the table is left exactly as it was.
+TEST(Hint, AnswersEachDecisionAtTheStakeWithoutPlaying) {
+    ScriptedTable table;
+    table->show();
+    table->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(table.window.get()));
+    QStringList heard;
+    QObject::connect(table->findChild<Narrator *>(), &Narrator::spoke,
+                     [&](const QString &words) { heard << words; });
+    const auto hint = [&](QWidget *window) {
+        const RoundControls before = table->model().controls();
+        const double money = table->model().bankroll();
+        QTest::keyClick(window, Qt::Key_F4);
+        EXPECT_TRUE(table->hintWindow()) << "F4 opens the hint";
+        if (!table->hintWindow())
+            return QString();
+        EXPECT_TRUE(table->model().controls() == before && table->model().bankroll() == money);
+        EXPECT_TRUE(heard.contains(table->hintWindow()->lblHint->text()))
+            << "the screen reader hears the hint";
+        return table->hintWindow()->lblHint->text();
+    };
+    EXPECT_EQ(hint(table.window.get()), "Nothing to decide now.");
+
+    table.stake(20, 480);
+    table.deal(clubs(10), clubs(10), clubs(6));
+    const ExactAnalysis exact;
+    const QString hit =
+        QString::number(-20 * exact.actionValue({{16, false}, 2, 10, false}, PlayerAction::Hit), 'f', 2);
+    const QString stand =
+        QString::number(-20 * exact.actionValue({{16, false}, 2, 10, false}, PlayerAction::Stand), 'f', 2);
+    EXPECT_EQ(hint(table.window.get()),
+              QStringLiteral("Hit: lose %1 on average. Stand: lose %2.").arg(hit, stand));
+    table.stand({clubs(7)});
+
+    table.stake(20, 480);
+    table.deal(clubs(1), clubs(5), clubs(6));
+    ASSERT_TRUE(table->insuranceWindow() && QTest::qWaitForWindowActive(table->insuranceWindow()));
+    EXPECT_TRUE(hint(table->insuranceWindow()).startsWith("Insurance: win "))
+        << "an 11 under an ace is insured and doubled";
+    EXPECT_TRUE(hint(table->insuranceWindow()).contains("No insurance: lose "));
+    table->insuranceWindow()->close();
+}
+
+// The record counts the rounds played to their end, from the program's start: a restart refills the
+// money and keeps it. Its lines stay whole at any scale of the desktop.
+TEST(Statistics, FollowTheRoundsAndOutliveARestart) {
+    ScriptedTable table;
+    table->show();
+    table->findChild<QAction *>("Statistics")->trigger();
+    BJStats *stats = table->statisticsWindow();
+    ASSERT_TRUE(stats);
+    EXPECT_EQ(stats->focusWidget(), stats->lstRecord);
+    const auto line = [&](int row) { return stats->lstRecord->item(row)->text(); };
+
+    table.stake(10, 490);
+    table.deal(clubs(9), clubs(1), clubs(13));
+    table.stake(10, 505);
+    table.deal(clubs(10), clubs(10), clubs(6));
+    table->New_Game_Click();
+    EXPECT_EQ((QStringList{line(0), line(1), line(4), line(8), line(9)}),
+              (QStringList{"Rounds played: 1", "Won: 1", "Blackjacks: 1", "Net result: +15",
+                           "Highest bankroll: 515"}));
+    QListWidget *list = stats->lstRecord;
+    EXPECT_GE(list->viewport()->width(), list->sizeHintForColumn(0));
+    EXPECT_GE(list->viewport()->height(), list->count() * list->sizeHintForRow(0));
+    stats->close();
+}
