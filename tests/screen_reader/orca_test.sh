@@ -171,11 +171,12 @@ press Tab "Bet 10 button"
 press space "Bet 10, money 490."
 press alt+n "You have Ace of Hearts and King of Spades, 21. Dealer shows Ten of Clubs. Blackjack! You win 15. Your money: 515."
 
-# A bust, and the whole table read out on the way.
+# A bust, with the whole table and the coach's hint read out on the way.
 press Tab "Bet 10 button"
 press space "Bet 10, money 505."
 press alt+n "You have Ten of Clubs and Six of Clubs, 16. Dealer shows Nine of Clubs."
 press F3 "You have Ten of Clubs and Six of Clubs, 16. Dealer shows Nine of Clubs. Bet 10, money 505. You may hit or stand."
+press F4 "Hit: lose 5.09 on average. Stand: lose 5.43."
 press alt+h "Nine of Spades, 25, bust. You lose 10. Your money: 505."
 
 # A double, won against a dealer who busts.
@@ -193,12 +194,13 @@ press alt+n "You have Ten of Hearts and Eight of Hearts, 18. Dealer shows Ace of
 press alt+n "Hit button"
 press alt+s "Dealer turns up Seven of Diamonds, 18. Push: your bet of 10 comes back. Your money: 525."
 
-# Insurance bought and paid; the hand lost to the dealer's blackjack.
+# Insurance bought and paid, after the coach's hint; the hand lost to the dealer's blackjack.
 press Tab "Bet 10 button"
 press space "Bet 10, money 515."
 press alt+n "You have Ten of Hearts and Nine of Hearts, 19. Dealer shows Ace of Clubs. Insurance for 5?" \
     "Yes button"
 press F3 "You have Ten of Hearts and Nine of Hearts, 19. Dealer shows Ace of Clubs. Bet 10, money 515. Insurance for 5? Yes or No."
+press F4 "No insurance: lose 1.15 on average. Insurance: lose 1.54."
 press alt+y "Insurance costs 5, money 510."
 press alt+s "Dealer turns up Queen of Spades, 21. Insurance pays 10. You lose 10. Your money: 525."
 
@@ -219,4 +221,4 @@ done
 question="Nine of Hearts, 19. Dealer shows Ace of Clubs. Insurance for 5?"
 count=$(spoken 1 | grep -v "'Insurance dialog " | grep -c -F -- "$question")
 [ "$count" -eq 0 ] || fail "\"$question\" was spoken $count times besides the dialog's opening"
-echo "Orca spoke every card, total, stake, outcome and amount."
+echo "Orca spoke every card, total, stake, outcome, amount and hint."
