@@ -9,37 +9,18 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-namespace {
-
-// Both windows are sized by their layouts, so they stay whole and sharp at any scale of the desktop.
-QDialogButtonBox *closeButton(QDialog *window) {
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QDialog::close);
-    return buttons;
-}
-
-void setUpWindow(QDialog *window, const char *name, const QString &title) {
-    window->setObjectName(QLatin1String(name));
-    window->setWindowTitle(title);
-    window->setWindowIcon(corvaneIcon());
-    window->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-}
-
-} // namespace
-
-BJHint::BJHint() : QDialog(nullptr) {
-    setUpWindow(this, "BJHint", tr("Hint"));
+// A window that takes no focus is one that no desktop activates: the keys stay with the table.
+BJHint::BJHint(QWidget *table) : QWidget(table, Qt::Tool | Qt::WindowDoesNotAcceptFocus) {
+    setObjectName(QStringLiteral("BJHint"));
+    setWindowTitle(tr("Hint"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     lblHint = new QLabel(this);
     lblHint->setObjectName(QStringLiteral("lblHint"));
     lblHint->setWordWrap(true);
-    lblHint->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // Room for the longest answer, three choices, in a few lines.
     lblHint->setMinimumWidth(lblHint->fontMetrics().averageCharWidth() * 40);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(lblHint);
-    layout->addWidget(closeButton(this));
 }
 
 void BJHint::showHint(const QString &words) {
@@ -49,8 +30,13 @@ void BJHint::showHint(const QString &words) {
     show();
 }
 
+// Sized by its layout, the window stays whole and sharp at any scale of the desktop.
 BJStats::BJStats() : QDialog(nullptr) {
-    setUpWindow(this, "BJStats", tr("Statistics"));
+    setObjectName(QStringLiteral("BJStats"));
+    setWindowTitle(tr("Statistics"));
+    setWindowIcon(corvaneIcon());
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setAttribute(Qt::WA_DeleteOnClose);
     lstRecord = new QListWidget(this);
     lstRecord->setObjectName(QStringLiteral("lstRecord"));
     lstRecord->setAccessibleName(tr("The session's record"));
@@ -59,7 +45,9 @@ BJStats::BJStats() : QDialog(nullptr) {
     lstRecord->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(lstRecord);
-    layout->addWidget(closeButton(this));
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     lstRecord->setFocus();
 }

@@ -6,14 +6,14 @@
 class QLabel;
 class QListWidget;
 
-// The coach's latest answer, in a small window beside the table. It opens without taking the focus, so
-// the player goes on where they were; a screen reader hears the answer from the table itself. Escape or
-// Close puts it away once it has the focus.
-class BJHint : public QDialog {
+// The coach's latest answer, in a small window beside the table that belongs to it. It never takes the
+// focus, so the player goes on with the keys where they were; a screen reader hears the answer from the
+// table itself. The table puts it away once the decision it answered has passed.
+class BJHint : public QWidget {
     Q_OBJECT
 
 public:
-    BJHint();
+    explicit BJHint(QWidget *table);
 
     void showHint(const QString &words);
 

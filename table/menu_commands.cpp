@@ -66,11 +66,16 @@ void BJMain::Hint_Click() {
     const QString words = hintInWords(decisionAt(round), coach);
     const bool opening = !BJHintWindow;
     if (opening)
-        BJHintWindow = new BJHint;
+        BJHintWindow = new BJHint(this);
     BJHintWindow->showHint(words);
     if (opening)
         placeBesideTable(BJHintWindow, this, Qt::AlignBottom);
     narrator->tell(words);
+}
+
+void BJMain::putAwayHint() {
+    if (BJHintWindow)
+        BJHintWindow->hide();
 }
 
 void BJMain::recordChoice(const std::optional<Decision> &open, Choice chosen) {

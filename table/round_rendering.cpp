@@ -30,6 +30,7 @@ void BJMain::cardShown(Hand hand, int position, BoxShows shows, int cardNumber) 
         break;
     }
     narrator->cardShown(hand, position, shows, cardNumber);
+    putAwayHint();
 }
 
 // The amounts and totals the player sees exist only as these captions. An amount wider than its box,
@@ -38,6 +39,7 @@ void BJMain::amountsChanged(double bankroll, double stake) {
     setFittedText(lblBet, captionFromAmount(stake), betFont);
     setFittedText(lblmoney, captionFromAmount(bankroll), moneyFont);
     narrator->amountsChanged(bankroll, stake);
+    putAwayHint();
 }
 
 void BJMain::totalsChanged(int player, int dealer) {
@@ -61,6 +63,7 @@ void BJMain::controlsChanged(const RoundControls &enabled) {
         CmdNew->setFocus();
     else if (turnBegins)
         CmdHit->setFocus();
+    putAwayHint();
 }
 
 // A refusal of the insurance shows over the offer, which is still on screen. What the round did next is
@@ -77,6 +80,7 @@ void BJMain::insuranceOffered() {
 }
 
 void BJMain::insuranceOfferClosed() {
+    putAwayHint();
     BJInsurDialog->Unload();
 }
 

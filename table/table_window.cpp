@@ -99,9 +99,8 @@ BJMain::BJMain(PlatformBundle platformParts, QWidget *parent)
     CmdNew->setFocus();
 }
 
-// The coach's and the record's windows belong to the table and go with it; the help stays open.
+// The record's window goes with the table, as the hint's does as its child; the help stays open.
 BJMain::~BJMain() {
-    delete BJHintWindow.data();
     delete BJStatsWindow.data();
 }
 
@@ -362,10 +361,7 @@ void BJMain::lblBet50_Click() {
 void BJMain::closeEvent(QCloseEvent *event) {
     // A dealer's play waiting in its pause, or a deal waiting for the insurance answer, stops there.
     round.giveUp();
-    for (QWidget *window :
-         {static_cast<QWidget *>(BJHintWindow.data()), static_cast<QWidget *>(BJStatsWindow.data())}) {
-        if (window)
-            window->close();
-    }
+    if (BJStatsWindow)
+        BJStatsWindow->close();
     QMainWindow::closeEvent(event);
 }

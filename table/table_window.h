@@ -91,6 +91,8 @@ private:
     // a round's end once the model has finished the step that ended it, with its money paid.
     void recordChoice(const std::optional<Decision> &open, Choice chosen);
     void recordRoundEnd();
+    // A card, an amount, the controls or the offer changed: the decision the hint answered has passed.
+    void putAwayHint();
 
     void buildControls();
     void buildMenu();
