@@ -18,7 +18,7 @@ BJHint::BJHint(QWidget *table) : QWidget(table, Qt::Tool | Qt::WindowDoesNotAcce
     lblHint->setObjectName(QStringLiteral("lblHint"));
     lblHint->setWordWrap(true);
     // Room for the longest answer, three choices, in a few lines.
-    lblHint->setMinimumWidth(lblHint->fontMetrics().averageCharWidth() * 40);
+    lblHint->setMinimumWidth(lblHint->fontMetrics().averageCharWidth() * 56);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(lblHint);
 }
