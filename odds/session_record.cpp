@@ -53,9 +53,9 @@ void SessionRecord::roundSettled(RoundOutcome outcome) {
     }
 }
 
-void SessionRecord::roundEnded(double bankroll) {
-    if (!inPlay)
-        return;
+bool SessionRecord::roundEnded(double bankroll) {
+    if (!inPlay || round.won + round.lost + round.pushed == 0)
+        return false;
     inPlay = false;
     ++session.rounds;
     session.won += round.won;
@@ -70,4 +70,5 @@ void SessionRecord::roundEnded(double bankroll) {
     session.expectedBest += round.expectedBest;
     session.skill += round.skill;
     session.variance += round.variance;
+    return true;
 }

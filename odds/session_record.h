@@ -44,8 +44,9 @@ public:
     // `chosen` took effect where `decision` was open; a choice the decision did not allow is not counted.
     void choiceMade(const Decision &decision, Choice chosen);
     void roundSettled(RoundOutcome outcome);
-    // The round is over, with `bankroll` held and no stake on the table.
-    void roundEnded(double bankroll);
+    // The round is over, with `bankroll` held and no stake on the table. It counts once the stake's
+    // outcome has been told too, which a view may hear later than the round ended; false until then.
+    bool roundEnded(double bankroll);
     // The round in play was given up: nothing of it is counted.
     void roundAbandoned() { inPlay = false; }
 

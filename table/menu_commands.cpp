@@ -85,9 +85,8 @@ void BJMain::recordChoice(const std::optional<Decision> &open, Choice chosen) {
 }
 
 void BJMain::recordRoundEnd() {
-    if (!record.roundInPlay() || round.phase() != RoundPhase::Idle)
+    if (!record.roundInPlay() || round.phase() != RoundPhase::Idle || !record.roundEnded(round.bankroll()))
         return;
-    record.roundEnded(round.bankroll());
     if (BJStatsWindow)
         BJStatsWindow->showRecord(recordInWords(record.totals()));
 }

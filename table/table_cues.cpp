@@ -57,6 +57,7 @@ void BJMain::roundSettled(RoundOutcome outcome) {
     Flash->setAccessibleDescription(tr("Outcome of the round"));
     narrator->roundSettled(outcome);
     record.roundSettled(outcome);
+    recordRoundEnd();
 }
 
 void BJMain::tellNoOutcome() {

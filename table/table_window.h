@@ -88,7 +88,8 @@ private:
     void alertRaised(Alert alert) override;
 
     // The record hears of each choice that took effect where `open` was the decision before it, and of
-    // a round's end once the model has finished the step that ended it, with its money paid.
+    // a round's end once the model has finished the step that ended it, with its money paid, and the
+    // table has been told its outcome (which a refusal on screen holds back).
     void recordChoice(const std::optional<Decision> &open, Choice chosen);
     void recordRoundEnd();
     // A card, an amount, the controls or the offer changed: the decision the hint answered has passed.

@@ -1,5 +1,6 @@
 #include "odds/exact_analysis.h"
 #include "support/cards.h"
+#include "support/modal.h"
 #include "support/scripted_platform.h"
 #include "support/table_controls.h"
 #include "table/coach_windows.h"
@@ -11,6 +12,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -81,6 +84,16 @@ TEST(Statistics, FollowTheRoundsAndOutliveARestart) {
     EXPECT_EQ((QStringList{line(0), line(1), line(4), line(8), line(9)}),
               (QStringList{"Rounds played: 1", "Won: 1", "Blackjacks: 1", "Net result: +15",
                            "Highest bankroll: 515"}));
+    // A refused insurance lets a natural be paid at once; the table hears of it once the refusal is closed.
+    table.stake(10, 4);
+    table.deal(clubs(1), clubs(1), clubs(13));
+    answerModal(QStringLiteral("Yes"));
+    answerModal([&](QWidget *alert) {
+        EXPECT_EQ(line(0), "Rounds played: 1");
+        qobject_cast<QMessageBox *>(alert)->button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ((QStringList{line(0), line(4), line(5)}),
+              (QStringList{"Rounds played: 2", "Blackjacks: 2", "Insurance bought: 0"}));
     QListWidget *list = stats->lstRecord;
     EXPECT_GE(list->viewport()->width(), list->sizeHintForColumn(0));
     EXPECT_GE(list->viewport()->height(), list->count() * list->sizeHintForRow(0));
