@@ -22,7 +22,8 @@ struct SessionTotals {
     // The money given away by choices worse than the best one: the best choice's expected result less
     // the chosen one's, over every choice.
     double skill = 0;
-    // The variance of the rounds' results under best play, the sum of each round's at its stake.
+    // The variance of the rounds' results, the sum of each round's at its stake: exact for best play with
+    // money enough to double and insure, and close to it for any play near the best.
     double variance = 0;
 
     // The result less what the choices made were expected to bring, so that

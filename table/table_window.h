@@ -62,10 +62,10 @@ public:
     BJInsurWindow *insuranceWindow() const;
     // The help window while it is open, else null.
     BJHelp *helpWindow() const;
-    // The coach's and the record's windows while they are open, else null.
+    // The hint's window once F4 has opened it (hidden while no answer stands), else null.
     BJHint *hintWindow() const;
+    // The record's window while it is open, else null.
     BJStats *statisticsWindow() const;
-    const SessionRecord &sessionRecord() const { return record; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
