@@ -331,6 +331,7 @@ What the bet box&apos;s number is, as a screen reader says it.</extracomment>
     </message>
     <message>
         <source>%1: %2.</source>
+        <extracomment>One choice and its expected result: &quot;Stand: lose 1.54 on average.&quot;</extracomment>
         <translation>%1: %2.</translation>
     </message>
     <message>
@@ -375,10 +376,12 @@ What the bet box&apos;s number is, as a screen reader says it.</extracomment>
     </message>
     <message>
         <source>Given away by choices: %1</source>
+        <extracomment>The money given away by choices worse than the best one.</extracomment>
         <translation>Durch Entscheidungen verschenkt: %1</translation>
     </message>
     <message>
         <source>Luck: %1 (%2 standard deviations)</source>
+        <extracomment>The result less what the choices made were expected to bring, then in standard deviations.</extracomment>
         <translation>Glück: %1 (%2 Standardabweichungen)</translation>
     </message>
 </context>

@@ -331,6 +331,7 @@ What the bet box&apos;s number is, as a screen reader says it.</extracomment>
     </message>
     <message>
         <source>%1: %2.</source>
+        <extracomment>One choice and its expected result: &quot;Stand: lose 1.54 on average.&quot;</extracomment>
         <translation>%1&#xa0;: %2.</translation>
     </message>
     <message>
@@ -375,10 +376,12 @@ What the bet box&apos;s number is, as a screen reader says it.</extracomment>
     </message>
     <message>
         <source>Given away by choices: %1</source>
+        <extracomment>The money given away by choices worse than the best one.</extracomment>
         <translation>Perdu par les choix&#xa0;: %1</translation>
     </message>
     <message>
         <source>Luck: %1 (%2 standard deviations)</source>
+        <extracomment>The result less what the choices made were expected to bring, then in standard deviations.</extracomment>
         <translation>Chance&#xa0;: %1 (%2 écarts-types)</translation>
     </message>
 </context>
