@@ -3,6 +3,7 @@
 #include "support/scripted_platform.h"
 #include "support/table_controls.h"
 #include "table/application_identity.h"
+#include "table/coach_windows.h"
 #include "table/table_window.h"
 
 #include <QGuiApplication>
@@ -13,7 +14,7 @@
 
 // Run by run_under_weston.sh on a headless Wayland compositor, which checks what this leaves on stderr
 // and the app id the compositor was given.
-TEST(WaylandTable, PlaysRoundsWithTheirDialogsAndAlerts) {
+TEST(WaylandTable, PlaysRoundsWithTheirDialogsAlertsHintAndRecord) {
     ASSERT_EQ(QGuiApplication::platformName(), "wayland");
     nameApplication();
     ScriptedTable table;
@@ -33,6 +34,11 @@ TEST(WaylandTable, PlaysRoundsWithTheirDialogsAndAlerts) {
     table.stake(10, 490);
     table.deal(clubs(10), clubs(9), clubs(2));
     table.hit(hearts(5));
+    // The coach's window and the record's open beside the table, wherever the compositor puts them.
+    table->Hint_Click();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(table->hintWindow()));
+    table->Statistics_Click();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(table->statisticsWindow()));
     table.stand({hearts(6), spades(8)});
     EXPECT_EQ(table.ui->lblmoney->text(), "510");
     EXPECT_TRUE(table.ui->CmdNew->isEnabled());
