@@ -1,6 +1,7 @@
 // Draws the README's pictures of the coach and the session's record: a short session on scripted cards in
 // the real table window, then Other > Statistics and Other > Hint at a decision, each window grabbed to
 // a PNG in the folder given (docs/ by tools/make_coach_pictures.sh).
+#include "silence.h"
 #include "table/coach_windows.h"
 #include "table/insurance_dialog.h"
 #include "table/table_window.h"
@@ -50,11 +51,6 @@ public:
 
 private:
     double now = 36000;
-};
-
-class Silence final : public WavePlayer {
-public:
-    int play(const QString &) override { return 1; }
 };
 
 } // namespace

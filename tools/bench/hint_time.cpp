@@ -2,6 +2,7 @@
 // the key to the answer shown and handed to the screen reader, at the decisions of many real deals (the
 // insurance offer, then the player's turn). Prints the median, the 99th percentile and the slowest
 // answer; exits 1 when one took 10 ms or more.
+#include "silence.h"
 #include "table/insurance_dialog.h"
 #include "table/table_window.h"
 
@@ -12,15 +13,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
-
-namespace {
-
-class Silence final : public WavePlayer {
-public:
-    int play(const QString &) override { return 1; }
-};
-
-} // namespace
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
