@@ -1,24 +1,21 @@
 #include "platform/first_paint_probe.h"
+#include "platform/platform_bundle.h"
+#include "play/round_model.h"
 #include "table/application_identity.h"
 #include "table/table_window.h"
 #include "table/translations_setup.h"
 
 #include <QApplication>
 #include <QLocale>
-#include <cstdlib>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     nameApplication();
     installTranslations(QLocale::system().uiLanguages(), &app);
-    BJMain table;
+    const PlatformBundle platform = PlatformBundle::system();
+    RoundModel round(*platform.random, *platform.clock);
+    BJMain table(round, *platform.wave, platform.programDirectory);
     table.show();
-    // Benchmark hooks, inert unless their variables are set (tools/bench_rest.sh).
     FirstPaintProbe::installIfAsked();
-    if (std::getenv("CORVANE_BENCH_SHOW_CLIP") != nullptr) {
-        // The clip alone, with the sound off: the outcome's sound would bring up the sound libraries.
-        table.Sound_Click();
-        static_cast<RoundView &>(table).roundSettled(RoundOutcome::Win);
-    }
     return QApplication::exec();
 }

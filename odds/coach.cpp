@@ -17,30 +17,30 @@ bool isNatural(const PlayerSituation &situation) {
 
 } // namespace
 
-std::optional<Decision> decisionAt(const RoundModel &model) {
-    const RoundPhase phase = model.phase();
-    if (phase != RoundPhase::InsuranceOffer && phase != RoundPhase::PlayerTurn)
-        return std::nullopt;
-    const RoundState &cards = model.cards();
+Decision decisionFrom(const OpenDecision &open) {
     Decision decision;
-    const int cardCount = static_cast<int>(
-        std::count_if(cards.PlayCard.begin(), cards.PlayCard.end(), [](int value) { return value != 0; }));
-    // InsYes keeps the last answer given, so it speaks for this hand only once this hand's offer is answered.
-    const bool insured = phase == RoundPhase::PlayerTurn && cards.ComCard[0] == 1 && cards.InsYes == 1;
-    decision.situation = {countHand(cards.PlayCard), cardCount, cards.ComCard[0], insured};
-    decision.stake = model.stake();
-    decision.bankroll = model.bankroll();
-    if (phase == RoundPhase::InsuranceOffer) {
+    const int cardCount = static_cast<int>(std::count_if(open.playerCards.begin(), open.playerCards.end(),
+                                                         [](int value) { return value != 0; }));
+    decision.situation = {countHand(open.playerCards), cardCount, open.upCard, open.insured};
+    decision.stake = open.stake;
+    decision.bankroll = open.bankroll;
+    if (open.insuranceOffer) {
         decision.insuranceOffer = true;
         decision.canInsure = insuranceCost(decision.stake) <= decision.bankroll;
         return decision;
     }
-    const RoundControls &enabled = model.controls();
-    decision.canStand = enabled.CmdStand;
+    decision.canStand = open.enabled.stand;
     // With seven cards a hit draws nothing: the hand can only stand.
-    decision.canHit = enabled.CmdHit && cardCount < handBoxes;
-    decision.canDouble = enabled.cmdDouble && decision.stake <= decision.bankroll;
+    decision.canHit = open.enabled.hit && cardCount < handBoxes;
+    decision.canDouble = open.enabled.doubleDown && decision.stake <= decision.bankroll;
     return decision;
+}
+
+std::optional<Decision> decisionAt(const RoundModel &model) {
+    const std::optional<OpenDecision> open = model.openDecision();
+    if (!open)
+        return std::nullopt;
+    return decisionFrom(*open);
 }
 
 double Coach::bestTurnValue(const PlayerSituation &situation, bool canDouble) const {

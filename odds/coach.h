@@ -2,14 +2,12 @@
 
 #include "odds/exact_analysis.h"
 #include "odds/strategy.h"
+#include "play/round_reports.h"
 
 #include <optional>
 #include <vector>
 
 class RoundModel;
-
-// The choices of a round: the answer to the insurance offer, then stand, hit or double.
-enum class Choice { Stand, Hit, Double, Insure, DeclineInsurance };
 
 // A choice that the table lets the player make now. A refused one (a double or an insurance the bankroll
 // cannot cover) is not allowed: it would change nothing.
@@ -24,6 +22,8 @@ struct Decision {
     double bankroll = 0; // what is left beside the stake, which a later double must cover
 };
 
+// The decision as the coach values it.
+Decision decisionFrom(const OpenDecision &open);
 // The decision open on the table, or none outside one (no round, or the dealer's play).
 std::optional<Decision> decisionAt(const RoundModel &model);
 

@@ -30,7 +30,8 @@ private:
 class HeadlessRounds final : public RoundSource {
 public:
     HeadlessRounds(const Strategy &strategy, RandomSource &random)
-        : strategy(strategy), model(view, random, clock) {
+        : strategy(strategy), model(random, clock) {
+        model.addListener(view);
         model.load();
     }
 
@@ -86,7 +87,7 @@ private:
             break;
         case PlayerAction::Double:
             // A double the table does not offer would do nothing, and the turn would never end.
-            if (!model.controls().cmdDouble)
+            if (!model.controls().doubleDown)
                 throw std::logic_error("the strategy doubled where the table offers no double");
             model.doubleDown();
             break;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "odds/coach.h"
-#include "play/round_view.h"
+#include "play/round_reports.h"
 
 // What the session's rounds came to. Counts and amounts cover the rounds played to their end; a round
 // given up to a restart counts for nothing.

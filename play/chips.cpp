@@ -6,8 +6,9 @@ void RoundModel::placeChip(int value) {
     if (!enabled.chips)
         return;
     if (!bankrollCoversChip(money, value)) {
-        view.alertRaised(Alert::NotEnoughMoney);
+        audience.tell(report::Refused{Alert::NotEnoughMoney});
         return;
     }
     changeAmounts(money - value, bet + value);
+    audience.tell(report::ChipPlaced{value, bet, money});
 }

@@ -1,8 +1,10 @@
 #include "play/round_model.h"
 
 void RoundModel::stand() {
-    if (!enabled.CmdStand)
+    if (!enabled.stand)
         return;
+    if (const std::optional<OpenDecision> decision = openDecision())
+        audience.tell(report::ChoiceMade{Choice::Stand, *decision});
     DealerPlay();
 }
 
@@ -15,8 +17,8 @@ int positionForSlotCode(int slotCode) {
 
 } // namespace
 
-// The dealer stands on every 17, soft or hard. Each card comes after its own pause, which the view
-// times and ends with endDealerPause().
+// The dealer stands on every 17, soft or hard. Each card comes after its own pause, which a
+// listener times and ends with endDealerPause().
 void RoundModel::DealerPlay() {
     enterPhase(RoundPhase::DealerTurn);
     dealerSlotCode = 1;
@@ -46,15 +48,14 @@ void RoundModel::endDealerPause() {
         return;
     const double left = pause.secondsLeft(clock);
     if (left > 0) {
-        view.dealerPaused(clock.millisecondsToSleep(left));
+        audience.tell(report::DealerPaused{clock.millisecondsToSleep(left)});
         return;
     }
     drawDealerCard();
 }
 
 void RoundModel::drawDealerCard() {
-    view.cardDrawn(Hand::Dealer);
-    dealCard(Hand::Dealer, positionForSlotCode(dealerSlotCode));
+    dealCard(Hand::Dealer, positionForSlotCode(dealerSlotCode), CardWay::DealerDraw);
     recountDealer();
     if (dealerCount < 17)
         pauseBeforeDealerCard();

@@ -20,26 +20,32 @@ int HeadlessView::dealerCardsShown() const {
     return shown(dealer);
 }
 
-void HeadlessView::cardShown(Hand hand, int position, BoxShows shows, int cardNumber) {
-    (hand == Hand::Player ? player : dealer)[position] = {shows, shows == BoxShows::Face ? cardNumber : 0};
+void HeadlessView::cardDealt(const report::CardDealt &card) {
+    (card.hand == Hand::Player ? player : dealer)[card.position] = {BoxShows::Face, card.cardNumber};
+    if (card.way == CardWay::Hit || card.way == CardWay::DealerDraw)
+        ++cardsDrawn;
 }
 
-void HeadlessView::amountsChanged(double newBankroll, double newStake) {
-    bankroll = newBankroll;
-    stake = newStake;
+void HeadlessView::boxChanged(const report::BoxChanged &box) {
+    (box.hand == Hand::Player ? player : dealer)[box.position] = {box.shows, 0};
 }
 
-void HeadlessView::totalsChanged(int newPlayerTotal, int newDealerTotal) {
-    playerTotal = newPlayerTotal;
-    dealerTotal = newDealerTotal;
+void HeadlessView::amountsChanged(const report::AmountsChanged &amounts) {
+    bankroll = amounts.bankroll;
+    stake = amounts.stake;
 }
 
-void HeadlessView::insuranceOffered() {
+void HeadlessView::totalsChanged(const report::TotalsChanged &totals) {
+    playerTotal = totals.player;
+    dealerTotal = totals.dealer;
+}
+
+void HeadlessView::insuranceOffered(const report::InsuranceOffered &) {
     ++insuranceOffers;
     insuranceOfferOnScreen = true;
 }
 
-void HeadlessView::dealerPaused(int) {
+void HeadlessView::dealerPaused(const report::DealerPaused &) {
     ++dealerPauses;
     dealerPauseWaiting = true;
 }

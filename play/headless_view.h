@@ -1,6 +1,6 @@
 #pragma once
 
-#include "play/round_view.h"
+#include "play/round_listener.h"
 
 #include <array>
 #include <vector>
@@ -9,7 +9,7 @@
 // the outcomes, drawn cards and pauses of the round in play. The offer and the pause it only notes:
 // whoever drives the model answers with RoundModel::answerInsurance and RoundModel::endDealerPause.
 // The simulator and the tests both play on it.
-class HeadlessView final : public RoundView {
+class HeadlessView final : public RoundListener {
 public:
     struct Box {
         BoxShows shows = BoxShows::Nothing;
@@ -25,8 +25,8 @@ public:
     int dealerTotal = -1;
     RoundControls controls{};
 
-    // Since the last deal or restart: the outcomes told, in order, how many cards were drawn with the
-    // draw's sound, and how many insurance offers and dealer's pauses came.
+    // Since the last deal or restart: the outcomes told, in order, how many cards were drawn by a hit or
+    // the dealer, and how many insurance offers and dealer's pauses came.
     std::vector<RoundOutcome> outcomes;
     int cardsDrawn = 0;
     int insuranceOffers = 0;
@@ -41,19 +41,23 @@ public:
     int playerCardsShown() const;
     int dealerCardsShown() const;
 
-    void cardShown(Hand hand, int position, BoxShows shows, int cardNumber) override;
-    void cardDrawn(Hand) override { ++cardsDrawn; }
-    void amountsChanged(double newBankroll, double newStake) override;
-    void totalsChanged(int newPlayerTotal, int newDealerTotal) override;
-    void controlsChanged(const RoundControls &enabled) override { controls = enabled; }
-    void dealStarted() override { forgetTheRound(); }
-    void tableRestarted() override { forgetTheRound(); }
-    void roundSettled(RoundOutcome outcome) override { outcomes.push_back(outcome); }
-    void insuranceOffered() override;
-    void insuranceOfferClosed() override { insuranceOfferOnScreen = false; }
-    void dealerPaused(int milliseconds) override;
-    void dealerPauseCancelled() override { dealerPauseWaiting = false; }
-    void alertRaised(Alert alert) override { alerts.push_back(alert); }
+    void cardDealt(const report::CardDealt &card) override;
+    void boxChanged(const report::BoxChanged &box) override;
+    void amountsChanged(const report::AmountsChanged &amounts) override;
+    void totalsChanged(const report::TotalsChanged &totals) override;
+    void controlsChanged(const report::ControlsChanged &changed) override { controls = changed.enabled; }
+    void roundDealt(const report::RoundDealt &) override { forgetTheRound(); }
+    void tableRestarted(const report::TableRestarted &) override { forgetTheRound(); }
+    void outcomeSettled(const report::OutcomeSettled &settled) override {
+        outcomes.push_back(settled.outcome);
+    }
+    void insuranceOffered(const report::InsuranceOffered &) override;
+    void insuranceOfferClosed(const report::InsuranceOfferClosed &) override {
+        insuranceOfferOnScreen = false;
+    }
+    void dealerPaused(const report::DealerPaused &) override;
+    void dealerPauseCancelled(const report::DealerPauseCancelled &) override { dealerPauseWaiting = false; }
+    void refused(const report::Refused &refusal) override { alerts.push_back(refusal.alert); }
 
 private:
     void forgetTheRound();

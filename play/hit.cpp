@@ -1,8 +1,10 @@
 #include "play/round_model.h"
 
 void RoundModel::hit() {
-    if (!enabled.CmdHit)
+    if (!enabled.hit)
         return;
+    if (const std::optional<OpenDecision> decision = openDecision())
+        audience.tell(report::ChoiceMade{Choice::Hit, *decision});
     // The lowest empty box among 3 to 7 is the next free one, since the boxes fill left to right.
     // Past the seventh card a hit draws nothing and only recounts.
     int position = -1;
@@ -10,14 +12,13 @@ void RoundModel::hit() {
         if (round.PicPlay[i] == BoxShows::Nothing)
             position = i;
     }
-    if (position >= 0) {
-        view.cardDrawn(Hand::Player);
-        dealCard(Hand::Player, position);
-    }
+    if (position >= 0)
+        dealCard(Hand::Player, position, CardWay::Hit);
     recountPlayer();
     if (playerCount > 21) {
         LoseHand();
         enterPhase(RoundPhase::Idle);
+        endRound(true);
     } else {
         // Doubling after a hit would replace a card on the table: the offer is withdrawn.
         enterPhase(RoundPhase::PlayerTurn);

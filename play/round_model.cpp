@@ -2,8 +2,7 @@
 
 #include "platform/random_source.h"
 
-RoundModel::RoundModel(RoundView &view, RandomSource &random, TimeOfDayClock &clock)
-    : view(view), random(random), clock(clock) {}
+RoundModel::RoundModel(RandomSource &random, TimeOfDayClock &clock) : random(random), clock(clock) {}
 
 void RoundModel::load() {
     round.WaitSecs = 1;
@@ -14,17 +13,18 @@ void RoundModel::load() {
     round.InsYes = 0;
 
     for (int position = 0; position < 7; ++position) {
-        view.cardShown(Hand::Player, position, round.PicPlay[position], 0);
-        view.cardShown(Hand::Dealer, position, round.PicCom[position], 0);
+        audience.tell(report::BoxChanged{Hand::Player, position, round.PicPlay[position]});
+        audience.tell(report::BoxChanged{Hand::Dealer, position, round.PicCom[position]});
     }
-    view.amountsChanged(money, bet);
+    audience.tell(report::AmountsChanged{money, bet});
     showTotals();
     enterPhase(RoundPhase::Idle);
-    view.controlsChanged(enabled);
+    audience.tell(report::ControlsChanged{enabled});
 }
 
 void RoundModel::restart() {
     cancelWaiting();
+    endRound(false);
     changeAmounts(500, 0);
     playerCount = 0;
     dealerCount = 0;
@@ -39,7 +39,7 @@ void RoundModel::restart() {
         showBox(Hand::Player, position, BoxShows::Nothing);
 
     enterPhase(RoundPhase::Idle);
-    view.tableRestarted();
+    audience.tell(report::TableRestarted{money});
 }
 
 // The controls are left as they were: the window that showed them is going.
@@ -47,24 +47,48 @@ void RoundModel::giveUp() {
     cancelWaiting();
     if (currentPhase == RoundPhase::InsuranceOffer || currentPhase == RoundPhase::DealerTurn)
         currentPhase = RoundPhase::GivenUp;
+    endRound(false);
 }
 
 void RoundModel::cancelWaiting() {
     if (currentPhase == RoundPhase::InsuranceOffer)
-        view.insuranceOfferClosed();
+        audience.tell(report::InsuranceOfferClosed{});
     else if (currentPhase == RoundPhase::DealerTurn)
-        view.dealerPauseCancelled();
+        audience.tell(report::DealerPauseCancelled{});
+}
+
+void RoundModel::endRound(bool settled) {
+    if (!roundInPlay)
+        return;
+    roundInPlay = false;
+    audience.tell(report::RoundEnded{settled, money});
+}
+
+std::optional<OpenDecision> RoundModel::openDecision() const {
+    if (currentPhase != RoundPhase::InsuranceOffer && currentPhase != RoundPhase::PlayerTurn)
+        return std::nullopt;
+    OpenDecision decision;
+    decision.playerCards = round.PlayCard;
+    decision.upCard = round.ComCard[0];
+    decision.insuranceOffer = currentPhase == RoundPhase::InsuranceOffer;
+    // InsYes keeps the last answer given, so it speaks for this hand only once this hand's offer is
+    // answered.
+    decision.insured = !decision.insuranceOffer && round.ComCard[0] == 1 && round.InsYes == 1;
+    decision.enabled = enabled;
+    decision.stake = bet;
+    decision.bankroll = money;
+    return decision;
 }
 
 void RoundModel::setBankroll(double amount) {
     changeAmounts(amount, bet);
 }
 
-void RoundModel::dealCard(Hand hand, int position) {
+void RoundModel::dealCard(Hand hand, int position, CardWay way) {
     const int cardNumber = drawShownCard(random);
     (hand == Hand::Player ? round.PicPlay : round.PicCom)[position] = BoxShows::Face;
-    view.cardShown(hand, position, BoxShows::Face, cardNumber);
     (hand == Hand::Player ? round.PlayCard : round.ComCard)[position] = cardValue(cardNumber);
+    audience.tell(report::CardDealt{hand, position, cardNumber, way});
 }
 
 void RoundModel::showBox(Hand hand, int position, BoxShows shows) {
@@ -72,11 +96,11 @@ void RoundModel::showBox(Hand hand, int position, BoxShows shows) {
     if (box == shows)
         return;
     box = shows;
-    view.cardShown(hand, position, shows, 0);
+    audience.tell(report::BoxChanged{hand, position, shows});
 }
 
 void RoundModel::showTotals() {
-    view.totalsChanged(playerCount, dealerCount);
+    audience.tell(report::TotalsChanged{playerCount, dealerCount});
 }
 
 void RoundModel::recountPlayer() {
@@ -92,5 +116,5 @@ void RoundModel::recountDealer() {
 void RoundModel::changeAmounts(double bankroll, double stake) {
     money = bankroll;
     bet = stake;
-    view.amountsChanged(money, bet);
+    audience.tell(report::AmountsChanged{money, bet});
 }

@@ -3,29 +3,35 @@
 #include "cards/deck.h"
 #include "cards/round_state.h"
 #include "play/dealer_pause.h"
-#include "play/round_view.h"
+#include "play/round_listener.h"
+
+#include <optional>
 
 class RandomSource;
 class TimeOfDayClock;
 
-// The round's phases. Which controls each one enables is set in one place, RoundModel::enterPhase.
+// The round's phases. Which actions each one allows is set in one place, RoundModel::enterPhase.
 // GivenUp is where a round stops when its window closes: nothing more is drawn or paid until a restart.
 enum class RoundPhase { Idle, InsuranceOffer, PlayerTurn, DealerTurn, GivenUp };
 
 // One game of blackjack against the dealer: the bankroll and the stake, the deal, the insurance offer,
-// the hit, the double down, the dealer's play, the settlement and its outcomes. It tells its view what
-// happened and never waits: the insurance offer and the dealer's pauses are phases that the view's
-// answer and the view's timer end. Random numbers and the clock come from the platform. The same model
-// plays in the table window, in tests and headless.
+// the hit, the double down, the dealer's play, the settlement and its outcomes. It tells its listeners
+// what happened and never waits: the insurance offer and the dealer's pauses are phases that a
+// listener's answer and a listener's timer end. Random numbers and the clock are handed in. The same
+// model plays in the table window, in tests and headless.
 class RoundModel {
 public:
-    RoundModel(RoundView &view, RandomSource &random, TimeOfDayClock &clock);
+    RoundModel(RandomSource &random, TimeOfDayClock &clock);
+
+    // Any number of listeners hear the round, in the order they joined.
+    void addListener(RoundListener &listener) { audience.join(listener); }
+    void removeListener(RoundListener &listener) { audience.leave(listener); }
 
     // The table's start-up: an idle table with 500 to play and three cards face down. Reports the
-    // whole table to the view.
+    // whole table.
     void load();
 
-    // The player's actions. Each does nothing while its control is disabled, as a disabled button
+    // The player's actions. Each does nothing while the round does not allow it, as a disabled button
     // takes no click, and nothing outside its phase.
     void placeChip(int value); // the chips 5, 10 and 50
     void deal();               // New Game
@@ -33,7 +39,7 @@ public:
     void hit();
     void doubleDown(); // takes a second stake and one card, then the dealer plays
     void stand();      // the dealer plays
-    // The view's timer: the dealer's pause has run its time. The pause ends once the clock has
+    // A listener's timer: the dealer's pause has run its time. The pause ends once the clock has
     // reached its mark; a wake-up that comes early asks for another.
     void endDealerPause();
 
@@ -53,19 +59,21 @@ public:
     // The card values, what each box shows, the flags and the insurance answer InsYes.
     const RoundState &cards() const { return round; }
     const Deck &deck() const { return dealDeck; }
+    // The decision open now, at the insurance offer or in the player's turn; none otherwise.
+    std::optional<OpenDecision> openDecision() const;
 
     // The seam of a headless simulation and of tests: a bankroll other than the 500 of a fresh table.
     void setBankroll(double amount);
 
 private:
-    // The one place where a phase decides which controls are enabled.
+    // The one place where a phase decides which actions are allowed.
     void enterPhase(RoundPhase phase);
-    // The few steps that change single controls within a phase go through here.
+    // The few steps that change single actions within a phase go through here.
     void setControls(const RoundControls &controls);
 
     // The round's steps, in the order a round takes them.
     void OfferInsurance();
-    void applyInsuranceAnswer(InsuranceAnswer answer);
+    void applyInsuranceAnswer(InsuranceAnswer answer, const OpenDecision &decision);
     void finishDeal();
     void DealerPlay();
     void pauseBeforeDealerCard();
@@ -76,18 +84,22 @@ private:
     void LoseHand();
     void WinHand();
     void WinBlackjack();
-    // Ends an offer or a dealer's pause that is waiting on the view.
+    // Tells an outcome once its payout is in the bankroll.
+    void settle(RoundOutcome outcome, double stakeSettled, double paid);
+    // The dealt round is over: told once, settled or given up.
+    void endRound(bool settled);
+    // Ends an offer or a dealer's pause that is waiting on a listener.
     void cancelWaiting();
 
     // Draws a shown card into a position: the box shows its face, the card variable takes its value.
-    void dealCard(Hand hand, int position);
+    void dealCard(Hand hand, int position, CardWay way);
     void showBox(Hand hand, int position, BoxShows shows);
     void showTotals();
     void recountPlayer();
     void recountDealer();
     void changeAmounts(double bankroll, double stake);
 
-    RoundView &view;
+    RoundAudience audience;
     RandomSource &random;
     TimeOfDayClock &clock;
 
@@ -99,6 +111,8 @@ private:
     double bet = 0;
     int playerCount = 0;
     int dealerCount = 0;
+    // A dealt round whose end has not been told yet.
+    bool roundInPlay = false;
     // The dealer's play: the slot code of the next card (kept from pass to pass: with all seven boxes
     // showing, the seventh card is drawn again) and the pause before it.
     int dealerSlotCode = 1;

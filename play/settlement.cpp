@@ -15,4 +15,5 @@ void RoundModel::SettleRound() {
     // A push leaves the stake on the label and the chips locked; the round ends here for every outcome.
     changeAmounts(money, 0);
     enterPhase(RoundPhase::Idle);
+    endRound(true);
 }

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 // A window that takes no focus is one that no desktop activates: the keys stay with the table.
@@ -17,17 +16,23 @@ BJHint::BJHint(QWidget *table) : QWidget(table, Qt::Tool | Qt::WindowDoesNotAcce
     lblHint = new QLabel(this);
     lblHint->setObjectName(QStringLiteral("lblHint"));
     lblHint->setWordWrap(true);
-    // Room for the longest answer, three choices, in a few lines.
-    lblHint->setMinimumWidth(lblHint->fontMetrics().averageCharWidth() * 56);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(lblHint);
+    // Room for the longest answer, three choices, in a few lines where it can; in more where the screen
+    // leaves less room beside the table.
+    const int character = lblHint->fontMetrics().averageCharWidth();
+    setMinimumWidth(character * 20);
+    resize(character * 56, 0);
+}
+
+QSize BJHint::sizeHint() const {
+    return {lblHint->fontMetrics().averageCharWidth() * 56,
+            heightForWidth(lblHint->fontMetrics().averageCharWidth() * 56)};
 }
 
 void BJHint::showHint(const QString &words) {
     lblHint->setText(words);
     lblHint->setAccessibleName(words);
-    adjustSize();
-    show();
 }
 
 // Sized by its layout, the window stays whole and sharp at any scale of the desktop.
@@ -64,14 +69,4 @@ void BJStats::showRecord(const QStringList &lines) {
     const int frame = 2 * lstRecord->frameWidth();
     lstRecord->setFixedSize(widest + frame + lstRecord->fontMetrics().averageCharWidth() * 4,
                             lstRecord->sizeHintForRow(0) * lstRecord->count() + frame);
-}
-
-void placeBesideTable(QWidget *window, const QWidget *table, Qt::Alignment alignment) {
-    const QRect screen = table->screen()->availableGeometry();
-    const QRect frame = table->frameGeometry();
-    const QSize size = window->frameGeometry().size();
-    const int left = std::max(screen.left(), std::min(frame.right() + 1, screen.right() + 1 - size.width()));
-    const int top = alignment & Qt::AlignBottom ? frame.bottom() + 1 - size.height() : frame.top();
-    window->move(left,
-                 std::clamp(top, screen.top(), std::max(screen.top(), screen.bottom() + 1 - size.height())));
 }

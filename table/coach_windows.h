@@ -8,7 +8,7 @@ class QListWidget;
 
 // The coach's latest answer, in a small window beside the table that belongs to it. It never takes the
 // focus, so the player goes on with the keys where they were; a screen reader hears the answer from the
-// table itself. The table puts it away once the decision it answered has passed.
+// table itself.
 class BJHint : public QWidget {
     Q_OBJECT
 
@@ -16,6 +16,7 @@ public:
     explicit BJHint(QWidget *table);
 
     void showHint(const QString &words);
+    QSize sizeHint() const override;
 
     QLabel *lblHint = nullptr;
 };
@@ -32,7 +33,3 @@ public:
 
     QListWidget *lstRecord = nullptr;
 };
-
-// Moves a window that opens beside the table to the table's right, level with its top or its bottom
-// edge (`alignment`), or over the table's right side where the screen ends.
-void placeBesideTable(QWidget *window, const QWidget *table, Qt::Alignment alignment);

@@ -91,6 +91,16 @@ BJInsur::~BJInsur() {
     delete loaded.data();
 }
 
+void BJInsur::showOffersOver(QWidget *offerTable, std::function<QString(double cost)> offerQuestion) {
+    table = offerTable;
+    question = std::move(offerQuestion);
+}
+
+void BJInsur::insuranceOffered(const report::InsuranceOffered &offer) {
+    if (table)
+        Show(table, question ? question(offer.cost) : QString());
+}
+
 void BJInsur::Show(QWidget *table, const QString &spokenQuestion) {
     if (loaded)
         return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "play/round_view.h"
+#include "play/round_listener.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -37,15 +37,20 @@ signals:
 };
 
 // The insurance dialog. The object lives as long as the table window; its window exists only while
-// the offer is on screen. The answer goes to the round model, which keeps InsYes.
-class BJInsur {
+// the round's offer is up. The answer goes to the round model, which keeps InsYes.
+class BJInsur final : public RoundListener {
 public:
     // `callPath` is the insurance call, played at every showing whatever the sound setting; `answered`
     // takes the player's answer, Closed when the window was closed without one. The window also answers
     // `tableKeys`, the table's keys that work at any moment.
     BJInsur(WavePlayer &wave, QString callPath, std::function<void(InsuranceAnswer)> answered,
             QList<QAction *> tableKeys = {});
-    ~BJInsur();
+    ~BJInsur() override;
+
+    // The round's offer, shown modal to `table` with the words `question` gives for its cost.
+    void showOffersOver(QWidget *table, std::function<QString(double cost)> question);
+    void insuranceOffered(const report::InsuranceOffered &offer) override;
+    void insuranceOfferClosed(const report::InsuranceOfferClosed &) override { Unload(); }
 
     // Loads the window (its call plays) and opens it modal to `table`, returning at once. A screen reader
     // speaks `spokenQuestion` as the window opens, in place of the one-word question it shows.
@@ -61,5 +66,7 @@ private:
     QString callPath;
     std::function<void(InsuranceAnswer)> answered;
     QList<QAction *> tableKeys;
+    QWidget *table = nullptr;
+    std::function<QString(double cost)> question;
     QPointer<BJInsurWindow> loaded;
 };

@@ -49,43 +49,56 @@ Narrator::Narrator(QWidget *table) : QObject(table), table(table) {
     table->installEventFilter(this);
 }
 
-void Narrator::cardShown(Hand hand, int position, BoxShows shows, int cardNumber) {
-    const int shown = shows == BoxShows::Face ? cardNumber : 0;
-    (hand == Hand::Player ? playerCards : dealerCards)[position] = shown;
-    if (shown == 0)
-        return;
-    if (hand == Hand::Player) {
-        if (position == 0)
+void Narrator::cardDealt(const report::CardDealt &card) {
+    (card.hand == Hand::Player ? playerCards : dealerCards)[card.position] = card.cardNumber;
+    if (card.hand == Hand::Player) {
+        if (card.way == CardWay::Deal && card.position == 0)
             news.dealt = true;
-        news.playerCards.push_back(position);
-    } else if (position == 0) {
+        news.playerCards.push_back(card.position);
+    } else if (card.position == 0) {
         news.dealerUpCard = true;
     } else {
-        news.dealerCards.push_back(position);
+        news.dealerCards.push_back(card.position);
     }
     newsArrived();
 }
 
-void Narrator::amountsChanged(double bankroll, double newStake) {
-    // The money the table opens with is not news.
-    if (!moneyKnown) {
-        moneyKnown = true;
-        toldMoney = bankroll;
-    }
-    money = bankroll;
-    stake = newStake;
-    if (money != toldMoney || stake != toldStake)
-        newsArrived();
+void Narrator::boxChanged(const report::BoxChanged &box) {
+    (box.hand == Hand::Player ? playerCards : dealerCards)[box.position] = 0;
 }
 
-void Narrator::roundSettled(RoundOutcome outcome) {
-    news.outcomes.push_back({outcome, stake});
+void Narrator::totalsChanged(const report::TotalsChanged &totals) {
+    playerTotal = totals.player;
+    dealerTotal = totals.dealer;
+}
+
+void Narrator::chipPlaced(const report::ChipPlaced &chip) {
+    news.chips = Amounts{chip.stake, chip.bankroll};
     newsArrived();
 }
 
-void Narrator::tableRestarted() {
+void Narrator::insuranceAnswered(const report::InsuranceAnswered &answer) {
+    if (!answer.bought)
+        return;
+    news.insuranceBought = answer;
+    newsArrived();
+}
+
+void Narrator::doubled(const report::Doubled &taken) {
+    news.doubled = Amounts{taken.stake, taken.bankroll};
+    newsArrived();
+}
+
+void Narrator::outcomeSettled(const report::OutcomeSettled &settled) {
+    news.outcomes.push_back(settled);
+    news.moneyAfter = settled.bankroll;
+    newsArrived();
+}
+
+void Narrator::tableRestarted(const report::TableRestarted &restart) {
     news = News{};
     news.restarted = true;
+    news.moneyAfter = restart.bankroll;
     newsArrived();
 }
 
@@ -113,8 +126,6 @@ QString Narrator::takeNews() {
     const QString words = newsInWords();
     news = News{};
     newsWaiting = false;
-    toldStake = stake;
-    toldMoney = money;
     return words;
 }
 
@@ -123,10 +134,10 @@ void Narrator::say(QWidget *window, const QString &words) {
     emit spoke(words);
 }
 
-QString Narrator::insuranceQuestion() {
+QString Narrator::insuranceQuestion(double cost) {
     const QString words = takeNews();
     //: The insurance offer as a screen reader speaks it; %1 is what the insurance costs.
-    const QString question = tr("Insurance for %1?").arg(amount(insuranceCost(stake)));
+    const QString question = tr("Insurance for %1?").arg(amount(cost));
     return words.isEmpty() ? question : words + QLatin1Char(' ') + question;
 }
 
@@ -147,9 +158,9 @@ QString Narrator::newsInWords() const {
         if (news.dealerUpCard)
             sentences << tr("Dealer shows %1.").arg(CardDeck::cardName(dealerCards[0]));
     } else if (!news.playerCards.empty()) {
-        // A card after the deal that raised the stake is the double's.
-        if (stake > toldStake)
-            sentences << tr("You double: bet %1, money %2.").arg(amount(stake), amount(money));
+        if (news.doubled)
+            sentences << tr("You double: bet %1, money %2.")
+                             .arg(amount(news.doubled->stake), amount(news.doubled->bankroll));
         //: A card the player drew and their new total.
         sentences << tr("%1, %2.").arg(cardsDrawn(news.playerCards, playerCards), totalInWords(playerTotal));
     }
@@ -160,59 +171,58 @@ QString Narrator::newsInWords() const {
         sentences << (holeCard ? tr("Dealer turns up %1, %2.") : tr("Dealer draws %1, %2."))
                          .arg(cards, totalInWords(dealerTotal));
     }
-    for (const Outcome &told : news.outcomes) {
-        const double bet = told.stake;
+    for (const report::OutcomeSettled &told : news.outcomes) {
         switch (told.outcome) {
         case RoundOutcome::InsurancePays:
-            sentences << tr("Insurance pays %1.").arg(amount(insurancePayout(bet) - insuranceCost(bet)));
+            sentences << tr("Insurance pays %1.").arg(amount(told.paid - insuranceCost(told.stake)));
             break;
         case RoundOutcome::Push:
-            sentences << tr("Push: your bet of %1 comes back.").arg(amount(bet));
+            sentences << tr("Push: your bet of %1 comes back.").arg(amount(told.stake));
             break;
         case RoundOutcome::Loss:
-            sentences << tr("You lose %1.").arg(amount(bet));
+            sentences << tr("You lose %1.").arg(amount(told.stake));
             break;
         case RoundOutcome::Win:
         case RoundOutcome::DealerBusts:
-            sentences << tr("You win %1.").arg(amount(winPayout(bet) - bet));
+            sentences << tr("You win %1.").arg(amount(told.paid - told.stake));
             break;
         case RoundOutcome::Blackjack:
-            sentences << tr("Blackjack! You win %1.").arg(amount(blackjackPayout(bet) - bet));
+            sentences << tr("Blackjack! You win %1.").arg(amount(told.paid - told.stake));
             break;
         }
     }
-    const QString moneyWords = moneyInWords(!news.dealt && !news.playerCards.empty());
+    const QString moneyWords = moneyInWords();
     if (!moneyWords.isEmpty())
         sentences << moneyWords;
     return sentences.join(QLatin1Char(' '));
 }
 
-// The money after the news: after an outcome or a restart always, otherwise only where it changed.
-// `doubled` says that the card sentence has told the double's stake and money already.
-QString Narrator::moneyInWords(bool doubled) const {
+// The money after the news: after an outcome or a restart always, after a chip or the insurance with
+// what they left. The double's stake and money come with its card.
+QString Narrator::moneyInWords() const {
     if (news.restarted || !news.outcomes.empty())
-        return tr("Your money: %1.").arg(amount(money));
-    if (doubled && stake > toldStake)
-        return {};
-    if (stake == toldStake && money < toldMoney)
-        return tr("Insurance costs %1, money %2.").arg(amount(toldMoney - money), amount(money));
-    if (stake != toldStake || money != toldMoney)
+        return tr("Your money: %1.").arg(amount(news.moneyAfter));
+    if (news.insuranceBought)
+        return tr("Insurance costs %1, money %2.")
+            .arg(amount(news.insuranceBought->cost), amount(news.insuranceBought->bankroll));
+    if (news.chips && !news.doubled)
         //: A chip placed: the stake on the table and the money left.
-        return tr("Bet %1, money %2.").arg(amount(stake), amount(money));
+        return tr("Bet %1, money %2.").arg(amount(news.chips->stake), amount(news.chips->bankroll));
     return {};
 }
 
-QString Narrator::whatThePlayerMayDo(const RoundControls &enabled, bool insuranceOffered) const {
-    if (insuranceOffered)
-        return tr("Insurance for %1? Yes or No.").arg(amount(insuranceCost(stake)));
-    if (enabled.CmdHit)
-        return enabled.cmdDouble ? tr("You may hit, stand or double.") : tr("You may hit or stand.");
-    if (enabled.CmdNew)
-        return stake > 0 ? tr("You may add chips or deal.") : tr("Place your bet with the chips, then deal.");
+QString Narrator::whatThePlayerMayDo(const TableShown &shown) const {
+    if (shown.insuranceOffered)
+        return tr("Insurance for %1? Yes or No.").arg(amount(insuranceCost(shown.stake)));
+    if (shown.enabled.hit)
+        return shown.enabled.doubleDown ? tr("You may hit, stand or double.") : tr("You may hit or stand.");
+    if (shown.enabled.deal)
+        return shown.stake > 0 ? tr("You may add chips or deal.")
+                               : tr("Place your bet with the chips, then deal.");
     return tr("The dealer is playing.");
 }
 
-void Narrator::readTable(const RoundControls &enabled, bool insuranceOffered) {
+void Narrator::readTable(const TableShown &shown) {
     QStringList sentences;
     const std::vector<int> player = faceUp(playerCards);
     const std::vector<int> dealer = faceUp(dealerCards);
@@ -225,8 +235,8 @@ void Narrator::readTable(const RoundControls &enabled, bool insuranceOffered) {
     else if (dealer.size() > 1)
         //: The dealer's cards and total, when the whole table is read out.
         sentences << tr("Dealer has %1, %2.").arg(cardList(dealer), totalInWords(dealerTotal));
-    sentences << tr("Bet %1, money %2.").arg(amount(stake), amount(money));
-    sentences << whatThePlayerMayDo(enabled, insuranceOffered);
+    sentences << tr("Bet %1, money %2.").arg(amount(shown.stake), amount(shown.bankroll));
+    sentences << whatThePlayerMayDo(shown);
     // Spoken from the table even while the insurance offer has the focus: from within the offer's window,
     // the screen reader would repeat the offer's title and question before it.
     say(table, sentences.join(QLatin1Char(' ')));

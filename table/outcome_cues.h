@@ -1,6 +1,6 @@
 #pragma once
 
-#include "play/round_view.h"
+#include "play/round_reports.h"
 
 // The media the table plays, named exactly as the program has always stored them: the sounds with a
 // forward slash, the outcome clips with a backslash. They are appended to the program's directory

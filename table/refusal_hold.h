@@ -1,42 +1,38 @@
 #pragma once
 
-#include "play/round_view.h"
+#include "play/round_listener.h"
 
+#include <QObject>
 #include <deque>
 #include <functional>
 
-// Stands between the round and the table while a refusal is on screen. The round never waits, so a
-// refused insurance or double goes on at once (the turn passes, a natural is paid); the player still
-// reads "You have not enough money!!" first, and sees and hears what follows once the refusal has been
-// acknowledged, in the order the round reported it.
-class RefusalHold : public RoundView {
+class QWidget;
+
+// Stands between the round and the table's listeners and puts the round's refusals on screen. The round
+// never waits, so a refused insurance or double goes on at once (the turn passes, a natural is paid);
+// the player still reads "You have not enough money!!" first, and every listener hears what follows
+// once the refusal is gone, in the order the round reported it. A refusal is gone when it is closed,
+// and also when its window is destroyed without closing, so that the table can never stay frozen.
+class RefusalHold final : public QObject, public RoundListener {
+    Q_OBJECT
+
 public:
-    explicit RefusalHold(RoundView &table) : table(table) {}
+    // `showRefusal` puts a refusal on screen and returns its window, or null when it showed none.
+    explicit RefusalHold(std::function<QWidget *(Alert)> showRefusal);
 
-    // The player closed the refusal: what was held back is told, up to the next refusal if there is one.
-    void refusalAcknowledged();
+    void addListener(RoundListener &listener) { audience.join(listener); }
+    void removeListener(RoundListener &listener) { audience.leave(listener); }
 
-    void cardShown(Hand hand, int position, BoxShows shows, int cardNumber) override;
-    void cardDrawn(Hand hand) override;
-    void amountsChanged(double bankroll, double stake) override;
-    void totalsChanged(int player, int dealer) override;
-    void controlsChanged(const RoundControls &enabled) override;
-    void dealStarted() override;
-    void tableRestarted() override;
-    void roundSettled(RoundOutcome outcome) override;
-    void insuranceOffered() override;
-    void insuranceOfferClosed() override;
-    void dealerPaused(int milliseconds) override;
-    void dealerPauseCancelled() override;
-    void alertRaised(Alert alert) override;
+    void hear(const RoundReport &report) override;
 
 private:
-    using Report = std::function<void(RoundView &)>;
+    void tell(const RoundReport &report);
+    // The refusal `window` is gone: what was held back is told, up to the next refusal if there is one.
+    void refusalGone(const QObject *window);
 
-    // Tells the table at once, or keeps the report while a refusal shows.
-    void pass(Report report);
-
-    RoundView &table;
-    bool refusalShowing = false;
-    std::deque<Report> heldBack;
+    std::function<QWidget *(Alert)> showRefusal;
+    RoundAudience audience;
+    // The refusal on screen, compared only: it may be gone already.
+    const QObject *showing = nullptr;
+    std::deque<RoundReport> heldBack;
 };

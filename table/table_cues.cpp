@@ -1,46 +1,50 @@
+#include "table/table_cues.h"
+
 #include "platform/animation_player.h"
-#include "table/narrator.h"
+#include "platform/wave_player.h"
 #include "table/outcome_cues.h"
-#include "table/table_window.h"
 
-#include <QAction>
-#include <QCoreApplication>
-
-QString BJMain::mediaPath(const QString &name) const {
-    return platform.programDirectory + name;
+TableCues::TableCues(AnimationPlayer &Flash, WavePlayer &wave, QString programDirectory)
+    : Flash(Flash), wave(wave), programDirectory(std::move(programDirectory)) {
+    tellNoOutcome();
 }
 
 // The sound call's result is of no interest: a sound that cannot be played is replaced by the desktop's
 // alert sound.
-void BJMain::PlaySoundCue(const QString &name) {
-    if (!Sound->isChecked())
-        return;
-    platform.wave->play(mediaPath(name));
+void TableCues::PlaySoundCue(const QString &name) {
+    if (sound)
+        wave.play(programDirectory + name);
 }
 
-void BJMain::ShowClip(const QString &name) {
-    Flash->setVisible(true);
-    Flash->setMovie(mediaPath(name));
+void TableCues::ShowClip(const QString &name) {
+    Flash.setVisible(true);
+    Flash.setMovie(programDirectory + name);
 }
 
 // Every deal hides the last round's clip and loads the calm one, ready for the next outcome.
-void BJMain::ResetClip() {
-    Flash->setVisible(false);
-    Flash->setMovie(mediaPath(QLatin1String(media::idleClip)));
+void TableCues::ResetClip() {
+    Flash.setVisible(false);
+    Flash.setMovie(programDirectory + QLatin1String(media::idleClip));
     tellNoOutcome();
 }
 
-void BJMain::cardDrawn(Hand) {
-    PlaySoundCue(QLatin1String(media::drawSound));
+void TableCues::tellNoOutcome() {
+    Flash.setAccessibleName(tr("No outcome yet"));
+    Flash.setAccessibleDescription(QString());
 }
 
-void BJMain::dealStarted() {
-    record.roundDealt(round.stake(), round.bankroll());
+// The deal's opening cards and the double's come without a sound.
+void TableCues::cardDealt(const report::CardDealt &card) {
+    if (card.way == CardWay::Hit || card.way == CardWay::DealerDraw)
+        PlaySoundCue(QLatin1String(media::drawSound));
+}
+
+void TableCues::roundDealt(const report::RoundDealt &) {
     ResetClip();
 }
 
-void BJMain::tableRestarted() {
-    Flash->setVisible(false);
+void TableCues::tableRestarted(const report::TableRestarted &) {
+    Flash.setVisible(false);
     tellNoOutcome();
 }
 
@@ -48,19 +52,11 @@ void BJMain::tableRestarted() {
 // the clip area's accessible name, where a screen reader finds them when it visits the clip. A screen
 // reader does not speak a change of name on a control without the focus, so the narrator tells the
 // outcome as it happens, with the money.
-void BJMain::roundSettled(RoundOutcome outcome) {
-    const OutcomeCues cues = outcomeCues(outcome);
+void TableCues::outcomeSettled(const report::OutcomeSettled &settled) {
+    const OutcomeCues cues = outcomeCues(settled.outcome);
     if (cues.sound)
         PlaySoundCue(QLatin1String(cues.sound));
     ShowClip(QLatin1String(cues.clip));
-    Flash->setAccessibleName(QCoreApplication::translate("BJMain", cues.words));
-    Flash->setAccessibleDescription(tr("Outcome of the round"));
-    narrator->roundSettled(outcome);
-    record.roundSettled(outcome);
-    recordRoundEnd();
-}
-
-void BJMain::tellNoOutcome() {
-    Flash->setAccessibleName(tr("No outcome yet"));
-    Flash->setAccessibleDescription(QString());
+    Flash.setAccessibleName(QCoreApplication::translate("BJMain", cues.words));
+    Flash.setAccessibleDescription(tr("Outcome of the round"));
 }

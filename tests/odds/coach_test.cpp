@@ -89,7 +89,8 @@ TEST(Coach, AgreesWithRoundsPlayedThroughTheModelWithinFourStandardErrors) {
         DealThenChance random;
         FakeClock clock;
         HeadlessView view;
-        RoundModel model(view, random, clock);
+        RoundModel model(random, clock);
+        model.addListener(view);
         model.load();
         RunningStats results;
         double expected = 0;

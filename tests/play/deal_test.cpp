@@ -90,7 +90,7 @@ TEST(Deal, OffersTheDoubleOnAnOpeningElevenOnly) {
         ScriptedRound round;
         round.stake(10, 490);
         round.deal(clubs(8), c.first, c.second);
-        EXPECT_EQ(round.model.controls().cmdDouble, c.offered) << c.first << " and " << c.second;
+        EXPECT_EQ(round.model.controls().doubleDown, c.offered) << c.first << " and " << c.second;
         round.expectViewShowsTheModel();
     }
 }

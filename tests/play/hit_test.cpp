@@ -55,16 +55,16 @@ TEST(Hit, FillsTheBoxesLeftToRightAndDealsNothingPastTheSeventh) {
     EXPECT_EQ(round.random.draws, drawsBefore);
     EXPECT_EQ(round.view.cardsDrawn, drawnBefore) << "no card, no sound";
     EXPECT_EQ(round.model.playerTotal(), 17);
-    EXPECT_TRUE(round.model.controls().CmdHit);
+    EXPECT_TRUE(round.model.controls().hit);
 }
 
 TEST(Hit, WithdrawsTheDoubleDownOffer) {
     ScriptedRound round;
     round.stake(10, 490);
     round.deal(clubs(8), clubs(5), diamonds(6));
-    ASSERT_TRUE(round.model.controls().cmdDouble);
+    ASSERT_TRUE(round.model.controls().doubleDown);
     round.hit(hearts(2));
-    EXPECT_FALSE(round.model.controls().cmdDouble);
+    EXPECT_FALSE(round.model.controls().doubleDown);
     round.model.doubleDown();
     EXPECT_EQ(round.model.stake(), 10) << "a withdrawn offer takes no click";
 }

@@ -2,6 +2,7 @@
 // cards scripted on the command line in the order they are drawn. Each argument is either a deal,
 // "deal=UP,FIRST,SECOND" (the dealer's up card and the player's two cards), or one card drawn after it
 // (a hit, the double, the dealer's cards), all as card numbers 1 to 52.
+#include "play/round_model.h"
 #include "support/scripted_platform.h"
 #include "table/table_window.h"
 #include "table/translations_setup.h"
@@ -44,7 +45,8 @@ int main(int argc, char *argv[]) {
     }
     PlatformBundle platform = PlatformBundle::system();
     platform.random = std::move(random);
-    BJMain table(std::move(platform));
+    RoundModel round(*platform.random, *platform.clock);
+    BJMain table(round, *platform.wave, platform.programDirectory);
     table.show();
     return QApplication::exec();
 }

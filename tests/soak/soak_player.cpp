@@ -108,7 +108,7 @@ void SoakPlayer::dropTable() {
     if (!table)
         return;
     // The help window outlives the table by design; the soak closes it so that none pile up.
-    if (BJHelp *help = table->window->helpWindow())
+    if (BJHelp *help = windowOnScreen<BJHelp>())
         help->close();
     table.reset();
 }
@@ -272,7 +272,7 @@ void SoakPlayer::doubleDown() {
 
 // The dealer's pauses end on the window's own timer; before each one ends the player may act.
 void SoakPlayer::playTheDealersTurn(const std::vector<int> &dealerCards) {
-    const RoundModel &model = table->window->model();
+    const RoundModel &model = *table->model;
     while (report.ledgerBreak.empty() && !windowClosed && ledger.phase == SoakLedger::Phase::DealerTurn) {
         if (model.phase() != RoundPhase::DealerTurn) {
             ledger.finishDealerPlay(dealerCards);
@@ -308,7 +308,7 @@ void SoakPlayer::toggleSound() {
 }
 
 void SoakPlayer::openOrCloseHelp() {
-    if (BJHelp *help = table->window->helpWindow(); help && chance(0.7)) {
+    if (BJHelp *help = windowOnScreen<BJHelp>(); help && chance(0.7)) {
         log("help closed");
         help->close();
         return;
@@ -434,10 +434,10 @@ void SoakPlayer::check(const char *after) {
     }
     if (!differences.str().empty()) {
         // What the game's own model holds, to tell a wrong view from a wrong round.
-        const RoundModel &model = table->window->model();
+        const RoundModel &model = *table->model;
         differences << " (the game's model: phase " << static_cast<int>(model.phase()) << ", player total "
                     << model.playerTotal() << ", dealer total " << model.dealerTotal() << ", double "
-                    << model.controls().cmdDouble << ")";
+                    << model.controls().doubleDown << ")";
         fail(std::string("after ") + after + ":" + differences.str());
     }
 }

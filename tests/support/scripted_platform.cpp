@@ -44,23 +44,16 @@ int RecordingWavePlayer::play(const QString &path) {
     return result;
 }
 
-ScriptedTable::ScriptedTable() {
-    PlatformBundle bundle;
-    auto scriptedRandom = std::make_unique<ScriptedRandom>();
-    auto fakeClock = std::make_unique<FakeClock>();
-    auto recorder = std::make_unique<RecordingWavePlayer>();
-    random = scriptedRandom.get();
-    clock = fakeClock.get();
-    wave = recorder.get();
-    bundle.random = std::move(scriptedRandom);
-    bundle.clock = std::move(fakeClock);
-    bundle.wave = std::move(recorder);
-    bundle.programDirectory = scriptedProgramDirectory;
-    window = std::make_unique<BJMain>(std::move(bundle));
-    ui = std::make_unique<TableControls>(*window);
-}
+ScriptedTable::ScriptedTable()
+    : model(std::make_unique<RoundModel>(*random, *clock)),
+      window(std::make_unique<BJMain>(*model, *wave, scriptedProgramDirectory)),
+      ui(std::make_unique<TableControls>(*window)) {}
 
-ScriptedTable::~ScriptedTable() = default;
+// The window goes before the round it listens to.
+ScriptedTable::~ScriptedTable() {
+    ui.reset();
+    window.reset();
+}
 
 QStringList ScriptedTable::soundNames() const {
     QStringList names;
@@ -70,7 +63,7 @@ QStringList ScriptedTable::soundNames() const {
 }
 
 void ScriptedTable::stake(double bet, double bankroll) {
-    window->model().setBankroll(bankroll + bet);
+    model->setBankroll(bankroll + bet);
     double left = bet;
     for (ChipLabel *chip : {ui->lblBet50, ui->lblBet10, ui->lblBet5}) {
         const int value = chip == ui->lblBet50 ? 50 : chip == ui->lblBet10 ? 10 : 5;
@@ -96,5 +89,5 @@ void ScriptedTable::stand(std::initializer_list<int> dealerCards) {
 }
 
 bool ScriptedTable::finishDealerPlay() {
-    return QTest::qWaitFor([this] { return window->model().phase() != RoundPhase::DealerTurn; });
+    return QTest::qWaitFor([this] { return model->phase() != RoundPhase::DealerTurn; });
 }

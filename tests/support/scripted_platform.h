@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/platform_bundle.h"
+#include "play/round_model.h"
 
 #include <QString>
 #include <QStringList>
@@ -57,14 +58,19 @@ public:
     int result = 1;
 };
 
-// A table window on scripted parts; the parts stay reachable for the test, the controls through `ui`.
+// A table window on scripted parts and its round; the parts stay reachable for the test, the controls
+// through `ui`.
 struct ScriptedTable {
     ScriptedTable();
     ~ScriptedTable();
 
-    ScriptedRandom *random = nullptr;
-    FakeClock *clock = nullptr;
-    RecordingWavePlayer *wave = nullptr;
+    std::unique_ptr<ScriptedRandom> ownRandom = std::make_unique<ScriptedRandom>();
+    std::unique_ptr<FakeClock> ownClock = std::make_unique<FakeClock>();
+    std::unique_ptr<RecordingWavePlayer> ownWave = std::make_unique<RecordingWavePlayer>();
+    ScriptedRandom *random = ownRandom.get();
+    FakeClock *clock = ownClock.get();
+    RecordingWavePlayer *wave = ownWave.get();
+    std::unique_ptr<RoundModel> model;
     std::unique_ptr<BJMain> window;
     // The window's controls, found by their object names (support/table_controls.h).
     std::unique_ptr<TableControls> ui;

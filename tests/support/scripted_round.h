@@ -10,24 +10,27 @@
 
 // The controls the player sees enabled in each phase of a round, and the double's offer.
 inline constexpr RoundControls idleControls{
-    .CmdNew = true, .CmdHit = false, .CmdStand = false, .cmdDouble = false, .chips = true};
+    .deal = true, .hit = false, .stand = false, .doubleDown = false, .chips = true};
 inline constexpr RoundControls playerTurnControls{
-    .CmdNew = false, .CmdHit = true, .CmdStand = true, .cmdDouble = false, .chips = false};
+    .deal = false, .hit = true, .stand = true, .doubleDown = false, .chips = false};
 inline constexpr RoundControls doubleOfferedControls{
-    .CmdNew = false, .CmdHit = true, .CmdStand = true, .cmdDouble = true, .chips = false};
+    .deal = false, .hit = true, .stand = true, .doubleDown = true, .chips = false};
 inline constexpr RoundControls lockedControls{
-    .CmdNew = false, .CmdHit = false, .CmdStand = false, .cmdDouble = false, .chips = false};
+    .deal = false, .hit = false, .stand = false, .doubleDown = false, .chips = false};
 
 inline void PrintTo(const RoundControls &c, std::ostream *out) {
-    *out << "{New " << c.CmdNew << ", Hit " << c.CmdHit << ", Stand " << c.CmdStand << ", Double "
-         << c.cmdDouble << ", chips " << c.chips << "}";
+    *out << "{deal " << c.deal << ", hit " << c.hit << ", stand " << c.stand << ", double " << c.doubleDown
+         << ", chips " << c.chips << "}";
 }
 
 // A round model on scripted cards and a scripted clock, with a view that keeps what it is told.
 // The verbs play a round the way the player would; each scripts the cards it draws, answers the offer
 // and lets the dealer's pauses run out.
 struct ScriptedRound {
-    ScriptedRound() { model.load(); }
+    ScriptedRound() {
+        model.addListener(view);
+        model.load();
+    }
 
     // Puts a stake (a multiple of 5) on the table with the chips, leaving `bankroll` behind.
     void stake(double bet, double bankroll);
@@ -49,5 +52,5 @@ struct ScriptedRound {
     ScriptedRandom random;
     FakeClock clock;
     HeadlessView view;
-    RoundModel model{view, random, clock};
+    RoundModel model{random, clock};
 };

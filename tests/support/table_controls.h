@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QApplication>
 #include <QString>
+#include <QWidget>
 #include <array>
 
 class AnimationPlayer;
@@ -47,3 +49,12 @@ struct TableControls {
     // The clip loaded in the animation player, without the program's directory.
     QString clip() const;
 };
+
+// The program's window of kind W on screen, or null: the insurance offer, the help, the hint, the record.
+template <class W> W *windowOnScreen() {
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *found = qobject_cast<W *>(window); found && found->isVisible())
+            return found;
+    }
+    return nullptr;
+}

@@ -2,12 +2,14 @@
 #include "support/table_controls.h"
 #include "table/amount_captions.h"
 #include "table/chip_label.h"
+#include "table/table_screen.h"
 #include "table/table_window.h"
 
 #include <QAction>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLocale>
+#include <QMainWindow>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -21,26 +23,27 @@ bool shownWhole(const QLabel *label) {
 } // namespace
 
 TEST(Amounts, EveryReachableAmountIsShownWholeInItsBoxWhichKeepsItsPlace) {
-    ScriptedTable table;
-    RoundView &view = *table.window;
-    const QRect moneyBox = table.ui->lblmoney->geometry();
-    const QRect betBox = table.ui->lblBet->geometry();
-    const qreal moneyPoints = table.ui->lblmoney->font().pointSizeF();
+    // The screen alone hears these amounts.
+    QMainWindow window;
+    TableScreen view(&window);
+    const TableScreen *ui = &view;
+    const QRect moneyBox = ui->lblmoney->geometry();
+    const QRect betBox = ui->lblBet->geometry();
+    const qreal moneyPoints = ui->lblmoney->font().pointSizeF();
 
     for (const double amount : {500.0, 7.5, 1012.5, 10000.0, 10012.5, 250002.5, 1234567.5, 99999999.0}) {
         SCOPED_TRACE(amount);
-        view.amountsChanged(amount, amount);
-        EXPECT_EQ(table.ui->lblmoney->text(), captionFromAmount(amount));
-        EXPECT_EQ(table.ui->lblBet->text(), captionFromAmount(amount));
-        EXPECT_TRUE(shownWhole(table.ui->lblmoney)) << table.ui->lblmoney->font().pointSizeF() << " pt";
-        EXPECT_TRUE(shownWhole(table.ui->lblBet)) << table.ui->lblBet->font().pointSizeF() << " pt";
-        EXPECT_EQ(table.ui->lblmoney->geometry(), moneyBox);
-        EXPECT_EQ(table.ui->lblBet->geometry(), betBox);
+        view.amountsChanged({amount, amount});
+        EXPECT_EQ(ui->lblmoney->text(), captionFromAmount(amount));
+        EXPECT_EQ(ui->lblBet->text(), captionFromAmount(amount));
+        EXPECT_TRUE(shownWhole(ui->lblmoney)) << ui->lblmoney->font().pointSizeF() << " pt";
+        EXPECT_TRUE(shownWhole(ui->lblBet)) << ui->lblBet->font().pointSizeF() << " pt";
+        EXPECT_EQ(ui->lblmoney->geometry(), moneyBox);
+        EXPECT_EQ(ui->lblBet->geometry(), betBox);
     }
 
-    view.amountsChanged(500, 0);
-    EXPECT_EQ(table.ui->lblmoney->font().pointSizeF(), moneyPoints)
-        << "a short amount in the full size again";
+    view.amountsChanged({500, 0});
+    EXPECT_EQ(ui->lblmoney->font().pointSizeF(), moneyPoints) << "a short amount in the full size again";
 }
 
 TEST(Amounts, UseOneDigitSystemFromTheStartingCaptionsOn) {

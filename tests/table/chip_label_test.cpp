@@ -26,10 +26,10 @@ TEST_F(ChipLabels, ADisabledChipIgnoresClicksAndRaisesNoAlert) {
     for (ChipLabel *chip : {table.ui->lblBet5, table.ui->lblBet10, table.ui->lblBet50})
         chip->setEnabled(false);
     for (const double bankroll : {500.0, 0.0}) {
-        table->model().setBankroll(bankroll);
+        table.model->setBankroll(bankroll);
         for (ChipLabel *chip : {table.ui->lblBet5, table.ui->lblBet10, table.ui->lblBet50})
             QTest::mouseClick(chip, Qt::LeftButton);
-        EXPECT_EQ(table->model().stake(), 0);
+        EXPECT_EQ(table.model->stake(), 0);
     }
     // An alert would have been left for the stuck-window watch, which fails the test.
 }

@@ -29,16 +29,16 @@ TEST(Hint, AnswersEachDecisionAtTheStakeWithoutPlaying) {
     QObject::connect(table->findChild<Narrator *>(), &Narrator::spoke,
                      [&](const QString &words) { heard << words; });
     const auto hint = [&](QWidget *window) {
-        const RoundControls before = table->model().controls();
-        const double money = table->model().bankroll();
+        const RoundControls before = table.model->controls();
+        const double money = table.model->bankroll();
         QTest::keyClick(window, Qt::Key_F4);
-        EXPECT_TRUE(table->hintWindow()) << "F4 opens the hint";
-        if (!table->hintWindow())
+        EXPECT_TRUE(windowOnScreen<BJHint>()) << "F4 opens the hint";
+        if (!windowOnScreen<BJHint>())
             return QString();
-        EXPECT_TRUE(table->model().controls() == before && table->model().bankroll() == money);
-        EXPECT_TRUE(heard.contains(table->hintWindow()->lblHint->text()))
+        EXPECT_TRUE(table.model->controls() == before && table.model->bankroll() == money);
+        EXPECT_TRUE(heard.contains(windowOnScreen<BJHint>()->lblHint->text()))
             << "the screen reader hears the hint";
-        return table->hintWindow()->lblHint->text();
+        return windowOnScreen<BJHint>()->lblHint->text();
     };
     EXPECT_EQ(hint(table.window.get()), "Nothing to decide now.");
 
@@ -56,13 +56,14 @@ TEST(Hint, AnswersEachDecisionAtTheStakeWithoutPlaying) {
     table.stake(20, 480);
     table.deal(clubs(1), clubs(5), clubs(6));
     // Offscreen, every window shown is activated, the hint's too; a desktop gives the hint no focus.
-    ASSERT_TRUE(table->insuranceWindow());
-    table->insuranceWindow()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == table->insuranceWindow(); }));
-    EXPECT_TRUE(hint(table->insuranceWindow()).startsWith("Insurance: win "))
+    ASSERT_TRUE(windowOnScreen<BJInsurWindow>());
+    windowOnScreen<BJInsurWindow>()->activateWindow();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return QApplication::activeWindow() == windowOnScreen<BJInsurWindow>(); }));
+    EXPECT_TRUE(hint(windowOnScreen<BJInsurWindow>()).startsWith("Insurance: win "))
         << "an 11 under an ace is insured, then doubled";
-    EXPECT_TRUE(hint(table->insuranceWindow()).contains("No insurance: lose "));
-    table->insuranceWindow()->close();
+    EXPECT_TRUE(hint(windowOnScreen<BJInsurWindow>()).contains("No insurance: lose "));
+    windowOnScreen<BJInsurWindow>()->close();
 }
 
 // The record counts the rounds played to their end, from the program's start: a restart refills the
@@ -71,7 +72,7 @@ TEST(Statistics, FollowTheRoundsAndOutliveARestart) {
     ScriptedTable table;
     table->show();
     table->findChild<QAction *>("Statistics")->trigger();
-    BJStats *stats = table->statisticsWindow();
+    BJStats *stats = windowOnScreen<BJStats>();
     ASSERT_TRUE(stats);
     EXPECT_EQ(stats->focusWidget(), stats->lstRecord);
     const auto line = [&](int row) { return stats->lstRecord->item(row)->text(); };

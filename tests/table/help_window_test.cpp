@@ -23,15 +23,15 @@ const QStringList headings{"The Rules:", "Double Down:", "Insurance:", "Rules fo
 class HelpWindow : public ::testing::Test {
 protected:
     ~HelpWindow() override {
-        if (table->helpWindow())
-            table->helpWindow()->close();
+        if (windowOnScreen<BJHelp>())
+            windowOnScreen<BJHelp>()->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     // Opens the help window through the menu and waits until it is on screen.
     BJHelp *openHelp() {
         table.ui->Help->trigger();
-        BJHelp *help = table->helpWindow();
+        BJHelp *help = windowOnScreen<BJHelp>();
         if (help && !QTest::qWaitForWindowExposed(help))
             return nullptr;
         return help;
@@ -124,7 +124,7 @@ TEST_F(HelpWindow, UnloadsWhenClosedAndReopensScrolledToTheTop) {
     first->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(first) << "closing unloads the window";
-    EXPECT_EQ(table->helpWindow(), nullptr);
+    EXPECT_EQ(windowOnScreen<BJHelp>(), nullptr);
 
     BJHelp *second = openHelp();
     ASSERT_NE(second, nullptr);

@@ -45,7 +45,7 @@ TEST_F(Keyboard, AltSStandsInOnePressWhileStandIsEnabled) {
 
     pressAltS();
 
-    EXPECT_TRUE(QTest::qWaitFor([this] { return table->model().phase() == RoundPhase::Idle; }))
+    EXPECT_TRUE(QTest::qWaitFor([this] { return table.model->phase() == RoundPhase::Idle; }))
         << "the dealer never played";
     EXPECT_EQ(table.ui->lblCom->text(), "18");
     EXPECT_EQ(table.ui->lblmoney->text(), "490") << "17 lost to 18";
@@ -61,7 +61,7 @@ TEST_F(Keyboard, AltSOpensTheSoundMenuWhileStandIsDisabled) {
 
     EXPECT_TRUE(QTest::qWaitFor([this] { return table.ui->Sound1->isVisible(); })) << "no Sound menu";
     table.ui->Sound1->close();
-    EXPECT_EQ(table->model().phase(), RoundPhase::Idle);
+    EXPECT_EQ(table.model->phase(), RoundPhase::Idle);
 }
 
 TEST_F(Keyboard, TheFocusFollowsTheRoundToHitAndBackToNewGame) {

@@ -83,17 +83,16 @@ Strings stringsOfASession() {
         QTest::mouseClick(offer->findChild<QAbstractButton *>(QStringLiteral("CmdYes")), Qt::LeftButton);
     });
     table->findChild<QAction *>(QStringLiteral("Hint"))->trigger();
-    collectStrings(table->hintWindow(), QStringLiteral("hint"), strings);
+    collectStrings(windowOnScreen<BJHint>(), QStringLiteral("hint"), strings);
     table.stand({clubs(13)});
     collectStrings(table.window.get(), QStringLiteral("settled table"), strings);
     table->findChild<QAction *>(QStringLiteral("Statistics"))->trigger();
-    collectStrings(table->statisticsWindow(), QStringLiteral("statistics"), strings);
-    table->hintWindow()->close();
-    table->statisticsWindow()->close();
+    collectStrings(windowOnScreen<BJStats>(), QStringLiteral("statistics"), strings);
+    windowOnScreen<BJStats>()->close();
 
     table.ui->Help->trigger();
-    collectStrings(table->helpWindow(), QStringLiteral("help"), strings);
-    table->helpWindow()->close();
+    collectStrings(windowOnScreen<BJHelp>(), QStringLiteral("help"), strings);
+    windowOnScreen<BJHelp>()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return strings;
 }

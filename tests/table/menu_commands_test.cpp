@@ -87,7 +87,7 @@ TEST_F(MenuCommands, RestartBringsBackTheFreshTableWhateverTheRound) {
     const Case cases[] = {
         {"after a lost hand with 120 left",
          [this] {
-             table->model().setBankroll(170);
+             table.model->setBankroll(170);
              deal(ten, ten, six);
              table.random->pushCards({ten});
              table.ui->CmdHit->click();
@@ -149,11 +149,11 @@ TEST_F(MenuCommands, F5TogglesTheSoundLikeAClick) {
 
 TEST_F(MenuCommands, HelpTwiceOpensOneHelpWindowBesideTheTable) {
     table.ui->Help->trigger();
-    BJHelp *first = table->helpWindow();
+    BJHelp *first = windowOnScreen<BJHelp>();
     table.ui->Help->trigger();
 
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(table->helpWindow(), first);
+    EXPECT_EQ(windowOnScreen<BJHelp>(), first);
     EXPECT_EQ(openHelpWindows(), 1);
     EXPECT_TRUE(first->isVisible());
     EXPECT_FALSE(first->isModal());
@@ -162,7 +162,7 @@ TEST_F(MenuCommands, HelpTwiceOpensOneHelpWindowBesideTheTable) {
 TEST_F(MenuCommands, ExitClosesTheTableButLeavesTheHelpWindowOpen) {
     table->show();
     table.ui->Help->trigger();
-    QPointer<BJHelp> help = table->helpWindow();
+    QPointer<BJHelp> help = windowOnScreen<BJHelp>();
 
     table.ui->Exit->trigger();
     unloadClosedWindows();
@@ -182,9 +182,9 @@ TEST_F(MenuCommands, ExitClosesTheInsuranceOfferWhileItIsOnScreen) {
     EXPECT_FALSE(offer->isVisible());
     unloadClosedWindows();
     EXPECT_FALSE(offer);
-    EXPECT_EQ(table->insuranceWindow(), nullptr);
+    EXPECT_EQ(windowOnScreen<BJInsurWindow>(), nullptr);
     EXPECT_FALSE(table->isVisible());
-    EXPECT_EQ(table->model().cards().InsYes, 0);
-    EXPECT_EQ(table->model().bankroll(), 450) << "nothing was bought or paid";
+    EXPECT_EQ(table.model->cards().InsYes, 0);
+    EXPECT_EQ(table.model->bankroll(), 450) << "nothing was bought or paid";
     EXPECT_EQ(table.ui->lblmoney->text(), "450");
 }

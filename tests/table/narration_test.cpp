@@ -88,3 +88,39 @@ TEST_F(Narration, TellsARestartWithTheFreshMoneyAndNothingOfTheRoundItDropped) {
 
     EXPECT_EQ(said(), "New game. Your money: 500.");
 }
+
+// The narrator tells what the reports say, heard without the table window around it.
+TEST(NarratorReports, TellTheChipTheDealTheDoubleTheInsuranceAndTheOutcome) {
+    QWidget table;
+    table.show();
+    table.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&table));
+    Narrator narrator(&table);
+    QStringList heard;
+    QObject::connect(&narrator, &Narrator::spoke, [&](const QString &words) { heard << words; });
+    struct Case {
+        std::vector<RoundReport> reports;
+        const char *said;
+    };
+    const Case cases[] = {
+        {{report::ChipPlaced{10, 10, 490}}, "Bet 10, money 490."},
+        {{report::CardDealt{Hand::Dealer, 0, clubs(9), CardWay::Deal},
+          report::CardDealt{Hand::Player, 0, hearts(5), CardWay::Deal},
+          report::CardDealt{Hand::Player, 1, hearts(6), CardWay::Deal}, report::TotalsChanged{11, 9}},
+         "You have Five of Hearts and Six of Hearts, 11. Dealer shows Nine of Clubs."},
+        {{report::Doubled{20, 470}, report::CardDealt{Hand::Player, 2, clubs(10), CardWay::Double},
+          report::TotalsChanged{21, 9}},
+         "You double: bet 20, money 470. Ten of Clubs, 21."},
+        {{report::InsuranceAnswered{true, 5, 485}}, "Insurance costs 5, money 485."},
+        {{report::InsuranceAnswered{false, 5, 490},
+          report::OutcomeSettled{RoundOutcome::DealerBusts, 20, 40, 510}},
+         "You win 20. Your money: 510."},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.said);
+        for (const RoundReport &report : c.reports)
+            narrator.hear(report);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !heard.isEmpty(); }));
+        EXPECT_EQ(std::exchange(heard, {}).join(" | "), c.said);
+    }
+}

@@ -40,7 +40,7 @@ protected:
 TEST_F(TableRound, ChipClicksReachTheModelAndItsAmountsReachTheCaptions) {
     click(table.ui->lblBet50);
     click(table.ui->lblBet5);
-    EXPECT_EQ(table->model().stake(), 55);
+    EXPECT_EQ(table.model->stake(), 55);
     EXPECT_EQ(bet(), "55");
     EXPECT_EQ(bankroll(), "445");
 }
@@ -104,7 +104,7 @@ TEST_F(TableRound, TheRefusalsShowTheCorvaneAlert) {
         {"a deal without a stake", [](ScriptedTable &t) { click(t.ui->CmdNew); }, "Please bet first!!"},
         {"a chip the bankroll cannot cover",
          [](ScriptedTable &t) {
-             t->model().setBankroll(5);
+             t.model->setBankroll(5);
              click(t.ui->lblBet10);
          },
          "You have not enough money!!"},
@@ -136,8 +136,8 @@ TEST_F(TableRound, TheInsuranceDialogAsksHoldsTheTableAndHandsTheAnswerToTheMode
     EXPECT_EQ(offer.parent, table.window.get()) << "modal to the table alone";
     EXPECT_EQ(table.soundNames(), QStringList{"/insurance.wav"});
     EXPECT_EQ(bankroll(), "485");
-    EXPECT_EQ(table->model().cards().InsYes, 1);
-    EXPECT_EQ(table->insuranceWindow(), nullptr) << "the answer unloads the window";
+    EXPECT_EQ(table.model->cards().InsYes, 1);
+    EXPECT_EQ(windowOnScreen<BJInsurWindow>(), nullptr) << "the answer unloads the window";
     EXPECT_TRUE(table.ui->CmdHit->isEnabled());
     EXPECT_TRUE(table.ui->CmdStand->isEnabled());
     EXPECT_EQ(table.ui->PicCom[1]->accessibleName(), "Face-down card");
@@ -165,15 +165,15 @@ TEST_F(TableRound, EveryOfferIsPaleYellowAndDrawsItsButtonsWithTheSamePalette) {
 }
 
 TEST_F(TableRound, TheInsuranceCallPlaysWhateverTheSoundSettingAndClosingCountsAsNo) {
-    table.ui->Sound->setChecked(false);
+    table.ui->Sound->trigger();
     table.stake(10, 490);
     table.deal(diamonds(1), hearts(10), hearts(7));
     answerModal([](QWidget *dialog) { dialog->close(); });
     EXPECT_EQ(table.soundNames(), QStringList{"/insurance.wav"});
-    EXPECT_EQ(table->model().cards().InsYes, 0);
+    EXPECT_EQ(table.model->cards().InsYes, 0);
     EXPECT_EQ(bankroll(), "490");
     EXPECT_TRUE(table.ui->CmdHit->isEnabled());
-    EXPECT_EQ(table->insuranceWindow(), nullptr);
+    EXPECT_EQ(windowOnScreen<BJInsurWindow>(), nullptr);
 }
 
 TEST_F(TableRound, AnInsuranceTheBankrollCannotPayIsRefusedOverTheOffer) {
@@ -191,9 +191,9 @@ TEST_F(TableRound, AnInsuranceTheBankrollCannotPayIsRefusedOverTheOffer) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(alert.parent) << "and the offer goes with it";
     EXPECT_EQ(bankroll(), "20");
-    EXPECT_EQ(table->model().cards().InsYes, 0);
+    EXPECT_EQ(table.model->cards().InsYes, 0);
     EXPECT_TRUE(table.ui->CmdHit->isEnabled());
-    EXPECT_EQ(table->insuranceWindow(), nullptr);
+    EXPECT_EQ(windowOnScreen<BJInsurWindow>(), nullptr);
 }
 
 TEST_F(TableRound, ARefusedDoubleIsWithdrawnOnceTheRefusalIsClosed) {
@@ -213,7 +213,7 @@ TEST_F(TableRound, WithTheSoundOffTheCardsAndOutcomesComeSilentlyAndTheClipsStil
     table.stake(10, 490);
     table.deal(clubs(10), clubs(10), clubs(8));
     table.hit(hearts(1));
-    table.ui->Sound->setChecked(false);
+    table.ui->Sound->trigger();
     table.stand({hearts(3), hearts(5)});
     EXPECT_EQ(table.soundNames(), QStringList{"/whoosh.wav"}) << "only the hit before the sound went off";
     EXPECT_EQ(table.clock->sleeps.size(), 2u) << "the dealer still pauses before every card";
@@ -234,7 +234,7 @@ TEST_F(TableRound, ClosingTheTableDuringThePauseLosesNoMoneyAndItPlaysOnWhenShow
         click(table.ui->CmdStand);
         closeTable(*table.window);
         QTest::qWait(10); // long enough for a dealer's timer that was left running
-        EXPECT_EQ(table->model().phase(), RoundPhase::GivenUp) << "the round stays where it stopped";
+        EXPECT_EQ(table.model->phase(), RoundPhase::GivenUp) << "the round stays where it stopped";
         EXPECT_FALSE(table->isVisible());
         EXPECT_TRUE(table.ui->PicCom[1]->isHidden());
         EXPECT_TRUE(table.wave->played.isEmpty());

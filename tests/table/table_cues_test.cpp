@@ -1,16 +1,28 @@
 #include "platform/animation_player.h"
 #include "platform/media_file.h"
 #include "support/scripted_platform.h"
-#include "support/table_controls.h"
 #include "table/outcome_cues.h"
-#include "table/table_window.h"
+#include "table/table_cues.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
-// The round model tells the table what happened; these tell it directly and look at what it makes of it.
+// The cues hear the round's reports; these tell them directly and look at what they make of it.
+
+namespace {
+
+struct Cues {
+    AnimationPlayer Flash;
+    RecordingWavePlayer wave;
+    TableCues cues{Flash, wave, scriptedProgramDirectory};
+
+    void settled(RoundOutcome outcome) { cues.outcomeSettled({outcome, 10, 20, 510}); }
+    void drawn(Hand hand, CardWay way) { cues.cardDealt({hand, 2, 7, way}); }
+};
+
+} // namespace
 
 TEST(OutcomeCues, EachOutcomePlaysItsSoundShowsItsClipAndSaysItsWords) {
     struct Case {
@@ -21,56 +33,57 @@ TEST(OutcomeCues, EachOutcomePlaysItsSoundShowsItsClipAndSaysItsWords) {
     };
     // clang-format off
     const Case cases[] = {
-        {RoundOutcome::InsurancePays, {},                 "/opt/corvane\\loss.swf", "Insurance pays"},
-        {RoundOutcome::Push,          {"/snore.wav"},     "/opt/corvane\\draw.swf", "Push"},
-        {RoundOutcome::Loss,          {"/hung-01.wav"},   "/opt/corvane\\loss.swf", "You lose"},
-        {RoundOutcome::Win,           {"/haha.wav"},      "/opt/corvane\\win.swf",  "You win"},
-        {RoundOutcome::DealerBusts,   {"/Explode.wav"},   "/opt/corvane\\win.swf",  "You win"},
-        {RoundOutcome::Blackjack,     {"/clap.wav"},      "/opt/corvane\\bj.swf",   "Blackjack!"},
+        {RoundOutcome::InsurancePays, {},                              "/opt/corvane\\loss.swf", "Insurance pays"},
+        {RoundOutcome::Push,          {"/opt/corvane/snore.wav"},      "/opt/corvane\\draw.swf", "Push"},
+        {RoundOutcome::Loss,          {"/opt/corvane/hung-01.wav"},    "/opt/corvane\\loss.swf", "You lose"},
+        {RoundOutcome::Win,           {"/opt/corvane/haha.wav"},       "/opt/corvane\\win.swf",  "You win"},
+        {RoundOutcome::DealerBusts,   {"/opt/corvane/Explode.wav"},    "/opt/corvane\\win.swf",  "You win"},
+        {RoundOutcome::Blackjack,     {"/opt/corvane/clap.wav"},       "/opt/corvane\\bj.swf",   "Blackjack!"},
     };
     // clang-format on
     for (const Case &c : cases) {
         SCOPED_TRACE(c.words);
-        ScriptedTable table;
-        RoundView &view = *table.window;
-        table.ui->Flash->hide();
-        view.roundSettled(c.outcome);
-        EXPECT_EQ(table.soundNames(), c.sounds);
-        EXPECT_FALSE(table.ui->Flash->isHidden());
-        EXPECT_EQ(table.ui->Flash->movie(), c.clip);
-        QAccessibleInterface *clip = QAccessible::queryAccessibleInterface(table.ui->Flash);
+        Cues table;
+        table.Flash.hide();
+        table.settled(c.outcome);
+        EXPECT_EQ(table.wave.played, c.sounds);
+        EXPECT_FALSE(table.Flash.isHidden());
+        EXPECT_EQ(table.Flash.movie(), c.clip);
+        QAccessibleInterface *clip = QAccessible::queryAccessibleInterface(&table.Flash);
         ASSERT_NE(clip, nullptr);
         EXPECT_EQ(clip->text(QAccessible::Name), c.words);
         EXPECT_EQ(clip->text(QAccessible::Description), "Outcome of the round");
     }
 }
 
-TEST(SoundCues, TheDrawsSoundPlaysOnlyWhileTheSoundIsOn) {
-    ScriptedTable table;
-    RoundView &view = *table.window;
-    table.ui->Sound->setChecked(false);
-    view.cardDrawn(Hand::Dealer);
-    view.roundSettled(RoundOutcome::Win);
-    EXPECT_TRUE(table.wave->played.isEmpty());
+TEST(SoundCues, OnlyADrawnCardSoundsAndOnlyWhileTheSoundIsOn) {
+    Cues table;
+    table.cues.setSoundOn(false);
+    table.drawn(Hand::Dealer, CardWay::DealerDraw);
+    table.settled(RoundOutcome::Win);
+    EXPECT_TRUE(table.wave.played.isEmpty());
 
-    table.ui->Sound->setChecked(true);
-    view.cardDrawn(Hand::Player);
-    EXPECT_EQ(table.wave->played, QStringList{"/opt/corvane/whoosh.wav"});
+    table.cues.setSoundOn(true);
+    table.drawn(Hand::Player, CardWay::Deal);
+    table.drawn(Hand::Player, CardWay::Double);
+    EXPECT_TRUE(table.wave.played.isEmpty()) << "the deal's and the double's cards come silently";
+    table.drawn(Hand::Player, CardWay::Hit);
+    table.drawn(Hand::Dealer, CardWay::DealerDraw);
+    EXPECT_EQ(table.wave.played, QStringList({"/opt/corvane/whoosh.wav", "/opt/corvane/whoosh.wav"}));
 }
 
 TEST(ClipCues, ADealHidesTheClipAndLoadsTheCalmOneAndARestartOnlyHidesIt) {
-    ScriptedTable table;
-    RoundView &view = *table.window;
-    view.roundSettled(RoundOutcome::Blackjack);
+    Cues table;
+    table.settled(RoundOutcome::Blackjack);
 
-    view.tableRestarted();
-    EXPECT_TRUE(table.ui->Flash->isHidden());
-    EXPECT_EQ(table.ui->Flash->movie(), "/opt/corvane\\bj.swf");
+    table.cues.tableRestarted({500});
+    EXPECT_TRUE(table.Flash.isHidden());
+    EXPECT_EQ(table.Flash.movie(), "/opt/corvane\\bj.swf");
 
-    view.roundSettled(RoundOutcome::Blackjack);
-    view.dealStarted();
-    EXPECT_TRUE(table.ui->Flash->isHidden());
-    EXPECT_EQ(table.ui->Flash->movie(), "/opt/corvane/a.swf");
+    table.settled(RoundOutcome::Blackjack);
+    table.cues.roundDealt({10, 490});
+    EXPECT_TRUE(table.Flash.isHidden());
+    EXPECT_EQ(table.Flash.movie(), "/opt/corvane/a.swf");
 }
 
 TEST(MediaFiles, TakeABackslashAsADirectorySeparator) {
@@ -92,23 +105,17 @@ TEST(MediaFiles, TakeABackslashAsADirectorySeparator) {
 }
 
 TEST(ClipCues, FindTheRealClipBesideTheProgramThroughABackslashName) {
-    PlatformBundle bundle;
-    bundle.random = std::make_unique<ScriptedRandom>();
-    bundle.clock = std::make_unique<FakeClock>();
-    bundle.wave = std::make_unique<RecordingWavePlayer>();
-    bundle.programDirectory = QCoreApplication::applicationDirPath();
-    BJMain table(std::move(bundle));
-    RoundView &view = table;
-    auto *flash = table.findChild<AnimationPlayer *>("Flash");
-    ASSERT_NE(flash, nullptr);
+    AnimationPlayer flash;
+    RecordingWavePlayer wave;
+    TableCues cues(flash, wave, QCoreApplication::applicationDirPath());
 
     for (const RoundOutcome outcome :
          {RoundOutcome::Win, RoundOutcome::Loss, RoundOutcome::Push, RoundOutcome::Blackjack}) {
         const char *clip = outcomeCues(outcome).clip;
-        view.roundSettled(outcome);
-        EXPECT_TRUE(flash->hasClip()) << clip;
-        EXPECT_EQ(flash->movie(), QCoreApplication::applicationDirPath() + QLatin1String(clip));
+        cues.outcomeSettled({outcome, 10, 20, 510});
+        EXPECT_TRUE(flash.hasClip()) << clip;
+        EXPECT_EQ(flash.movie(), QCoreApplication::applicationDirPath() + QLatin1String(clip));
     }
-    view.dealStarted();
-    EXPECT_TRUE(flash->hasClip()) << "the calm clip";
+    cues.roundDealt({10, 490});
+    EXPECT_TRUE(flash.hasClip()) << "the calm clip";
 }

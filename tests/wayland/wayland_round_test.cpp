@@ -36,9 +36,9 @@ TEST(WaylandTable, PlaysRoundsWithTheirDialogsAlertsHintAndRecord) {
     table.hit(hearts(5));
     // The coach's window and the record's open beside the table, wherever the compositor puts them.
     table->Hint_Click();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(table->hintWindow()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(windowOnScreen<BJHint>()));
     table->Statistics_Click();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(table->statisticsWindow()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(windowOnScreen<BJStats>()));
     table.stand({hearts(6), spades(8)});
     EXPECT_EQ(table.ui->lblmoney->text(), "510");
     EXPECT_TRUE(table.ui->CmdNew->isEnabled());

@@ -1,6 +1,7 @@
 // Draws the README's pictures of the coach and the session's record: a short session on scripted cards in
 // the real table window, then Other > Statistics and Other > Hint at a decision, each window grabbed to
 // a PNG in the folder given (docs/ by tools/make_coach_pictures.sh).
+#include "play/round_model.h"
 #include "silence.h"
 #include "table/coach_windows.h"
 #include "table/insurance_dialog.h"
@@ -64,7 +65,8 @@ int main(int argc, char *argv[]) {
     platform.random = std::move(script);
     platform.clock = std::make_unique<InstantClock>();
     platform.wave = std::make_unique<Silence>();
-    BJMain table(std::move(platform));
+    RoundModel round(*platform.random, *platform.clock);
+    BJMain table(round, *platform.wave, platform.programDirectory);
     table.show();
     const auto trigger = [&](const char *name) {
         table.findChild<QAction *>(QLatin1String(name))->trigger();
@@ -83,7 +85,7 @@ int main(int argc, char *argv[]) {
             table.cmdDouble_Click();
         },
         [&] { deal(1, 36, 34); }, // an ace up; 10 and 8, insured, then a push on 18
-        [&] { table.insuranceWindow()->CmdYes->click(); },
+        [&] { table.findChild<BJInsurWindow *>()->CmdYes->click(); },
         [&] {
             cards.cards({20});
             table.CmdStand_Click();
@@ -99,8 +101,15 @@ int main(int argc, char *argv[]) {
         [&] { trigger("Hint"); },
         [&] {
             // The record alone; the hint beside the table whose decision it answers, as it opens.
-            auto *stats = table.statisticsWindow();
-            auto *hintWindow = table.hintWindow();
+            BJStats *stats = nullptr;
+            for (QWidget *window : QApplication::topLevelWidgets())
+                stats = stats ? stats : qobject_cast<BJStats *>(window);
+            auto *hintWindow = table.findChild<BJHint *>();
+            if (!stats || !hintWindow) {
+                std::fputs("coach_pictures: the record's or the hint's window is missing\n", stderr);
+                QApplication::exit(1);
+                return;
+            }
             const QPixmap tablePicture = table.grab();
             const QPixmap hintPicture = hintWindow->grab();
             constexpr int gap = 8;
@@ -127,7 +136,7 @@ int main(int argc, char *argv[]) {
     QTimer stepper;
     stepper.setInterval(50);
     QObject::connect(&stepper, &QTimer::timeout, [&] {
-        if (table.model().phase() != RoundPhase::DealerTurn && next < steps.size())
+        if (round.phase() != RoundPhase::DealerTurn && next < steps.size())
             steps[next++]();
     });
     stepper.start();

@@ -2,8 +2,8 @@
 // the key to the answer shown and handed to the screen reader, at the decisions of many real deals (the
 // insurance offer, then the player's turn). Prints the median, the 99th percentile and the slowest
 // answer; exits 1 when one took 10 ms or more.
+#include "play/round_model.h"
 #include "silence.h"
-#include "table/insurance_dialog.h"
 #include "table/table_window.h"
 
 #include <QAction>
@@ -19,7 +19,8 @@ int main(int argc, char *argv[]) {
     const int deals = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2000;
     PlatformBundle platform = PlatformBundle::system();
     platform.wave = std::make_unique<Silence>();
-    BJMain table(std::move(platform));
+    RoundModel round(*platform.random, *platform.clock);
+    BJMain table(round, *platform.wave, platform.programDirectory);
     table.show();
     auto *hint = table.findChild<QAction *>(QStringLiteral("Hint"));
     if (!hint) {
@@ -37,9 +38,9 @@ int main(int argc, char *argv[]) {
     for (int deal = 0; deal < deals; ++deal) {
         table.lblBet10_Click();
         table.CmdNew_Click();
-        if (table.model().phase() == RoundPhase::InsuranceOffer) {
+        if (round.phase() == RoundPhase::InsuranceOffer) {
             timeHint();
-            table.insuranceWindow()->CmdNo->click();
+            round.answerInsurance(InsuranceAnswer::No);
         }
         timeHint();
         // The round is given up: the next deal starts on a fresh table.

@@ -1,0 +1,62 @@
+#include "table/record_keeper.h"
+
+#include "table/coach_on_demand.h"
+#include "table/coach_windows.h"
+#include "table/coach_words.h"
+#include "table/window_placement.h"
+
+RecordKeeper::RecordKeeper(CoachOnDemand &coach, double startingBankroll)
+    : coach(coach), startingBankroll(startingBankroll) {}
+
+RecordKeeper::~RecordKeeper() {
+    delete window.data();
+}
+
+SessionRecord &RecordKeeper::record() {
+    if (!session)
+        session.emplace(coach.get(), startingBankroll);
+    return *session;
+}
+
+void RecordKeeper::showWindow(const QWidget *table) {
+    if (!window) {
+        window = new BJStats;
+        window->showRecord(recordInWords(record().totals()));
+        window->adjustSize();
+        placeBesideTable(window, table, Qt::AlignTop);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void RecordKeeper::closeWindow() {
+    if (window)
+        window->close();
+}
+
+void RecordKeeper::roundDealt(const report::RoundDealt &dealt) {
+    record().roundDealt(dealt.stake, dealt.bankroll);
+}
+
+void RecordKeeper::choiceMade(const report::ChoiceMade &made) {
+    record().choiceMade(decisionFrom(made.decision), made.choice);
+}
+
+void RecordKeeper::outcomeSettled(const report::OutcomeSettled &settled) {
+    record().roundSettled(settled.outcome);
+}
+
+void RecordKeeper::roundEnded(const report::RoundEnded &ended) {
+    if (!ended.settled) {
+        record().roundAbandoned();
+        return;
+    }
+    if (record().roundEnded(ended.bankroll))
+        showRecord();
+}
+
+void RecordKeeper::showRecord() {
+    if (window)
+        window->showRecord(recordInWords(record().totals()));
+}

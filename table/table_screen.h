@@ -1,0 +1,84 @@
+#pragma once
+
+#include "platform/card_deck.h"
+#include "play/round_listener.h"
+#include "table/table_shown.h"
+
+#include <QCoreApplication>
+#include <QFont>
+#include <QList>
+#include <QRect>
+#include <array>
+
+class AnimationPlayer;
+class CardBox;
+class ChipLabel;
+class QFrame;
+class QLabel;
+class QMainWindow;
+class QPushButton;
+
+// The table's face: the card boxes, the amounts and totals, the buttons and the chips, built into the
+// table window and kept as the round reports. The focus follows the round, so that a keyboard player
+// never has to look for it. The controls keep the names a player's tools and the tests find them by.
+class TableScreen final : public RoundListener {
+    Q_DECLARE_TR_FUNCTIONS(BJMain)
+
+public:
+    // Builds the felt and everything on it as the window's central widget.
+    explicit TableScreen(QMainWindow *window);
+
+    // The actions as the table shows them, with the amounts on its captions.
+    TableShown shown() const;
+    // Where the controls, card boxes (empty ones too) and captions lie, in the screen's coordinates:
+    // what a window beside the table must leave clear.
+    QList<QRect> occupiedAreas() const;
+
+    void cardDealt(const report::CardDealt &card) override;
+    void boxChanged(const report::BoxChanged &box) override;
+    void amountsChanged(const report::AmountsChanged &amounts) override;
+    void totalsChanged(const report::TotalsChanged &totals) override;
+    void controlsChanged(const report::ControlsChanged &changed) override;
+
+    // Card boxes: the dealer's fan along the top, the player's across the middle, and the stored back.
+    std::array<CardBox *, 7> PicCom{};
+    std::array<CardBox *, 7> PicPlay{};
+    CardBox *PicBack = nullptr;
+
+    QPushButton *CmdNew = nullptr;
+    QPushButton *CmdHit = nullptr;
+    QPushButton *CmdStand = nullptr;
+    QPushButton *cmdDouble = nullptr;
+
+    ChipLabel *lblBet5 = nullptr;
+    ChipLabel *lblBet10 = nullptr;
+    ChipLabel *lblBet50 = nullptr;
+
+    QLabel *lblCom = nullptr;
+    QLabel *lblPlay = nullptr;
+    QLabel *lblBet = nullptr;
+    QLabel *lblmoney = nullptr;
+    QLabel *lblBettitle = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *lblMoneytitle = nullptr;
+    QLabel *Label2 = nullptr;
+    std::array<QFrame *, 8> Line{};
+
+    AnimationPlayer *Flash = nullptr;
+
+private:
+    void buildCards(QWidget *felt);
+    void buildButtonsAndChips(QWidget *felt);
+    void buildCaptions(QWidget *felt);
+    void buildLines(QWidget *felt);
+    // The stored card back, named in the language of the moment.
+    CardPicture faceDownCard() const;
+
+    QMainWindow *window;
+    CardDeck Deck1;
+    // The amounts' own fonts; a long amount is shown in a smaller size of them.
+    QFont moneyFont;
+    QFont betFont;
+    double stakeShown = 0;
+    double bankrollShown = 0;
+};
