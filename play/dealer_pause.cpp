@@ -22,3 +22,20 @@ void DealerPause::begin(const TimeOfDayClock &clock, int seconds) {
 double DealerPause::secondsLeft(const TimeOfDayClock &clock) const {
     return mark - readingOnStartDay(clock.secondsSinceMidnight(), startReading);
 }
+
+int nextDealerSlotCode(const HandBoxes &dealerBoxes, int previousCode) {
+    int code = previousCode;
+    for (int candidate = 1; candidate <= 5; ++candidate) {
+        if (dealerBoxes[7 - candidate] == BoxShows::Nothing)
+            code = candidate;
+    }
+    if (dealerBoxes[1] == BoxShows::Back)
+        code = 6;
+    if (dealerBoxes[1] == BoxShows::Nothing)
+        code = 7;
+    return code;
+}
+
+int positionForSlotCode(int slotCode) {
+    return slotCode <= 5 ? 7 - slotCode : 1;
+}

@@ -1,31 +1,24 @@
 #pragma once
 
-#include "cards/deck.h"
-#include "cards/round_state.h"
 #include "play/dealer_pause.h"
-#include "play/round_listener.h"
+#include "play/round_table.h"
 
 #include <optional>
 
-class RandomSource;
 class TimeOfDayClock;
 
 // The round's phases. Which actions each one allows is set in one place, RoundModel::enterPhase.
 // GivenUp is where a round stops when its window closes: nothing more is drawn or paid until a restart.
 enum class RoundPhase { Idle, InsuranceOffer, PlayerTurn, DealerTurn, GivenUp };
 
-// One game of blackjack against the dealer: the bankroll and the stake, the deal, the insurance offer,
-// the hit, the double down, the dealer's play, the settlement and its outcomes. It tells its listeners
-// what happened and never waits: the insurance offer and the dealer's pauses are phases that a
+// One game of blackjack against the dealer, played on the table: the stake, the deal, the insurance
+// offer, the hit, the double down, the dealer's play, the settlement and its outcomes. It tells its
+// listeners what happened and never waits: the insurance offer and the dealer's pauses are phases that a
 // listener's answer and a listener's timer end. Random numbers and the clock are handed in. The same
 // model plays in the table window, in tests and headless.
-class RoundModel {
+class RoundModel : public RoundTable {
 public:
     RoundModel(RandomSource &random, TimeOfDayClock &clock);
-
-    // Any number of listeners hear the round, in the order they joined.
-    void addListener(RoundListener &listener) { audience.join(listener); }
-    void removeListener(RoundListener &listener) { audience.leave(listener); }
 
     // The table's start-up: an idle table with 500 to play and three cards face down. Reports the
     // whole table.
@@ -51,25 +44,12 @@ public:
     void giveUp();
 
     RoundPhase phase() const { return currentPhase; }
-    const RoundControls &controls() const { return enabled; }
-    double bankroll() const { return money; }
-    double stake() const { return bet; }
-    int playerTotal() const { return playerCount; }
-    int dealerTotal() const { return dealerCount; }
-    // The card values, what each box shows, the flags and the insurance answer InsYes.
-    const RoundState &cards() const { return round; }
-    const Deck &deck() const { return dealDeck; }
     // The decision open now, at the insurance offer or in the player's turn; none otherwise.
     std::optional<OpenDecision> openDecision() const;
-
-    // The seam of a headless simulation and of tests: a bankroll other than the 500 of a fresh table.
-    void setBankroll(double amount);
 
 private:
     // The one place where a phase decides which actions are allowed.
     void enterPhase(RoundPhase phase);
-    // The few steps that change single actions within a phase go through here.
-    void setControls(const RoundControls &controls);
 
     // The round's steps, in the order a round takes them.
     void OfferInsurance();
@@ -79,38 +59,13 @@ private:
     void pauseBeforeDealerCard();
     void drawDealerCard();
     void SettleRound();
-    void PayInsurance();
-    void PushHand();
-    void LoseHand();
-    void WinHand();
-    void WinBlackjack();
-    // Tells an outcome once its payout is in the bankroll.
-    void settle(RoundOutcome outcome, double stakeSettled, double paid);
     // The dealt round is over: told once, settled or given up.
     void endRound(bool settled);
     // Ends an offer or a dealer's pause that is waiting on a listener.
     void cancelWaiting();
 
-    // Draws a shown card into a position: the box shows its face, the card variable takes its value.
-    void dealCard(Hand hand, int position, CardWay way);
-    void showBox(Hand hand, int position, BoxShows shows);
-    void showTotals();
-    void recountPlayer();
-    void recountDealer();
-    void changeAmounts(double bankroll, double stake);
-
-    RoundAudience audience;
-    RandomSource &random;
     TimeOfDayClock &clock;
-
-    Deck dealDeck;
-    RoundState round;
     RoundPhase currentPhase = RoundPhase::Idle;
-    RoundControls enabled;
-    double money = 500;
-    double bet = 0;
-    int playerCount = 0;
-    int dealerCount = 0;
     // A dealt round whose end has not been told yet.
     bool roundInPlay = false;
     // The dealer's play: the slot code of the next card (kept from pass to pass: with all seven boxes
