@@ -2,9 +2,9 @@
 
 #include "odds/infinite_deck.h"
 #include "odds/strategy.h"
-#include "platform/time_of_day_clock.h"
 #include "play/headless_view.h"
 #include "play/round_model.h"
+#include "play/time_of_day_clock.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,3 +1,4 @@
+#include "cards/system_random_source.h"
 #include "odds/basic_strategy.h"
 #include "odds/command_line.h"
 #include "odds/headless_round.h"
@@ -6,7 +7,6 @@
 #include "odds/report.h"
 #include "odds/simulation.h"
 #include "odds/strategy_chart.h"
-#include "platform/random_source.h"
 
 #include <cstdio>
 #include <exception>

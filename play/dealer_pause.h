@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/time_of_day_clock.h"
+#include "play/time_of_day_clock.h"
 
 #include <cstdint>
 

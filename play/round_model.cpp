@@ -1,6 +1,6 @@
 #include "play/round_model.h"
 
-#include "platform/random_source.h"
+#include "cards/random_source.h"
 
 RoundModel::RoundModel(RoundView &view, RandomSource &random, TimeOfDayClock &clock)
     : view(view), random(random), clock(clock) {}

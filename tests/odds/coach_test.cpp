@@ -1,3 +1,4 @@
+#include "cards/system_random_source.h"
 #include "odds/coach.h"
 #include "odds/running_stats.h"
 #include "odds/session_record.h"

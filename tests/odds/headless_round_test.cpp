@@ -1,7 +1,7 @@
+#include "cards/system_random_source.h"
 #include "odds/basic_strategy.h"
 #include "odds/headless_round.h"
 #include "odds/mimic_strategy.h"
-#include "platform/random_source.h"
 #include "support/cards.h"
 #include "support/scripted_platform.h"
 #include "test_strategies.h"

@@ -1,19 +1,12 @@
 #pragma once
 
+#include "cards/random_source.h"
+
 #include <cstdint>
 #include <random>
 
-// The program's uniform random generator: single-precision numbers in [0, 1) and a reseed from the clock.
-class RandomSource {
-public:
-    virtual ~RandomSource() = default;
-
-    // The next uniform number U with 0 <= U < 1, never 1.
-    virtual float next() = 0;
-    // Starts a new sequence from a seed taken from a high-resolution clock.
-    virtual void reseed() = 0;
-};
-
+// The standard library's Mersenne Twister behind the random source. It needs nothing beyond the standard
+// library, so the game and the command-line simulator share it.
 class SystemRandomSource final : public RandomSource {
 public:
     SystemRandomSource();

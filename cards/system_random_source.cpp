@@ -1,4 +1,4 @@
-#include "platform/random_source.h"
+#include "cards/system_random_source.h"
 
 #include <atomic>
 #include <chrono>

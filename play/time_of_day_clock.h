@@ -1,6 +1,7 @@
 #pragma once
 
-// The time-of-day clock that times the dealer's pauses.
+// The time-of-day clock that times the dealer's pauses. The game reads the computer's clock through it;
+// tests and the simulator script their own.
 class TimeOfDayClock {
 public:
     virtual ~TimeOfDayClock() = default;
@@ -12,10 +13,4 @@ public:
     // How many real milliseconds to sleep for this clock to move on by `seconds`.
     // A scripted clock moves itself at once and asks for no sleep at all.
     virtual int millisecondsToSleep(double seconds) = 0;
-};
-
-class SystemTimeOfDayClock final : public TimeOfDayClock {
-public:
-    double secondsSinceMidnight() const override;
-    int millisecondsToSleep(double seconds) override;
 };

@@ -1,4 +1,4 @@
-#include "platform/time_of_day_clock.h"
+#include "platform/system_clock.h"
 
 #include <QTime>
 #include <cmath>
