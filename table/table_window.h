@@ -2,10 +2,10 @@
 
 #include "odds/coach.h"
 #include "odds/session_record.h"
-#include "platform/card_deck.h"
 #include "platform/platform_bundle.h"
 #include "play/round_model.h"
 #include "play/round_view.h"
+#include "table/card_deck.h"
 #include "table/refusal_hold.h"
 
 #include <QFont>

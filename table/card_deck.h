@@ -1,5 +1,7 @@
 #pragma once
 
+#include "table/card_names.h"
+
 #include <QPixmap>
 #include <QString>
 #include <QtGlobal>
@@ -18,9 +20,6 @@ struct CardPicture {
 // A number outside 1 to 52 reads as a blank white card named "Blank card": never a crash.
 class CardDeck {
 public:
-    static constexpr int faceWidth = 71;
-    static constexpr int faceHeight = 96;
-
     void setCard(qint32 number) { cardNumber = number; }
     qint32 card() const { return cardNumber; }
 
@@ -28,8 +27,8 @@ public:
     // Opaque except for the few pixels the rounded corners cut away, where the table shows through.
     CardPicture picture() const;
 
-    // "Queen of Hearts", "Ace of Spades", or "Blank card" outside 1 to 52.
-    static QString cardName(qint32 number);
+    // "Queen of Hearts", "Ace of Spades", or "Blank card" outside 1 to 52 (table/card_names.h).
+    static QString cardName(qint32 number) { return ::cardName(number); }
 
     // The face of a card for an explicit device pixel ratio; rendered once, then served from a cache.
     static CardPicture renderFace(qint32 number, qreal devicePixelRatio);

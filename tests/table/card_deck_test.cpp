@@ -1,4 +1,4 @@
-#include "platform/card_deck.h"
+#include "table/card_deck.h"
 
 #include <QImage>
 #include <QSet>
