@@ -1,4 +1,4 @@
-#include "odds/report.h"
+#include "odds/tool/report.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "odds/headless_round.h"
+#include "odds/tool/headless_round.h"
 
 #include "odds/infinite_deck.h"
 #include "odds/strategy.h"

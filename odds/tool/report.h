@@ -1,6 +1,6 @@
 #pragma once
 
-#include "odds/command_line.h"
+#include "odds/tool/command_line.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "odds/strategy_chart.h"
+#include "odds/tool/strategy_chart.h"
 
 #include <gtest/gtest.h>
 #include <sstream>

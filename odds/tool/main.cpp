@@ -1,12 +1,12 @@
 #include "cards/system_random_source.h"
-#include "odds/basic_strategy.h"
-#include "odds/command_line.h"
-#include "odds/headless_round.h"
-#include "odds/mimic_strategy.h"
-#include "odds/progress_bar.h"
-#include "odds/report.h"
-#include "odds/simulation.h"
-#include "odds/strategy_chart.h"
+#include "odds/tool/basic_strategy.h"
+#include "odds/tool/command_line.h"
+#include "odds/tool/headless_round.h"
+#include "odds/tool/mimic_strategy.h"
+#include "odds/tool/progress_bar.h"
+#include "odds/tool/report.h"
+#include "odds/tool/simulation.h"
+#include "odds/tool/strategy_chart.h"
 
 #include <cstdio>
 #include <exception>

@@ -1,4 +1,4 @@
-#include "odds/progress_bar.h"
+#include "odds/tool/progress_bar.h"
 
 #include <algorithm>
 #include <string>

@@ -1,4 +1,4 @@
-#include "odds/command_line.h"
+#include "odds/tool/command_line.h"
 
 #include <charconv>
 

@@ -1,5 +1,5 @@
-#include "odds/progress_bar.h"
-#include "odds/report.h"
+#include "odds/tool/progress_bar.h"
+#include "odds/tool/report.h"
 
 #include <gtest/gtest.h>
 #include <sstream>

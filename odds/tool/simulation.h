@@ -1,6 +1,6 @@
 #pragma once
 
-#include "odds/running_stats.h"
+#include "odds/tool/running_stats.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #include "cards/system_random_source.h"
-#include "odds/basic_strategy.h"
-#include "odds/headless_round.h"
-#include "odds/mimic_strategy.h"
+#include "odds/tool/basic_strategy.h"
+#include "odds/tool/headless_round.h"
+#include "odds/tool/mimic_strategy.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

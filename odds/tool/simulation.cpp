@@ -1,6 +1,6 @@
-#include "odds/simulation.h"
+#include "odds/tool/simulation.h"
 
-#include "odds/progress_bar.h"
+#include "odds/tool/progress_bar.h"
 
 RunningStats simulate(RoundSource &source, std::uint64_t rounds, ProgressBar *progress) {
     // The bar is looked at every 65536 rounds, a few hundredths of a second apart.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "odds/simulation.h"
+#include "odds/tool/simulation.h"
 
 #include <memory>
 

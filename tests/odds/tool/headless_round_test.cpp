@@ -1,10 +1,10 @@
 #include "cards/system_random_source.h"
-#include "odds/basic_strategy.h"
-#include "odds/headless_round.h"
-#include "odds/mimic_strategy.h"
+#include "odds/test_strategies.h"
+#include "odds/tool/basic_strategy.h"
+#include "odds/tool/headless_round.h"
+#include "odds/tool/mimic_strategy.h"
 #include "support/cards.h"
 #include "support/scripted_platform.h"
-#include "test_strategies.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>

@@ -1,4 +1,4 @@
-#include "odds/running_stats.h"
+#include "odds/tool/running_stats.h"
 
 #include <cmath>
 #include <limits>

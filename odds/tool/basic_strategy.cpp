@@ -1,4 +1,4 @@
-#include "odds/basic_strategy.h"
+#include "odds/tool/basic_strategy.h"
 
 BasicStrategy::BasicStrategy(InsurancePayout payout) : bestPlay(payout) {}
 

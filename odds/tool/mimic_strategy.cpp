@@ -1,4 +1,4 @@
-#include "odds/mimic_strategy.h"
+#include "odds/tool/mimic_strategy.h"
 
 #include "odds/infinite_deck.h"
 
