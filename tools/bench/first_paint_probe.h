@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
-// A benchmark hook shared by the game and the bare window, so that both are timed by the same code.
+// A benchmark hook shared by the bench's game and the bare window, so both are timed by the same code.
 // With CORVANE_REPORT_FIRST_PAINT set, the first painted frame prints the wall-clock time as
 // "first-paint <seconds since the epoch>". The script takes the time just before it starts the program,
 // so the figure covers loading the libraries as well as everything main() does. With the value "stay"
