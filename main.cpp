@@ -1,4 +1,3 @@
-#include "platform/first_paint_probe.h"
 #include "platform/platform_bundle.h"
 #include "play/round_model.h"
 #include "table/application_identity.h"
@@ -16,6 +15,5 @@ int main(int argc, char *argv[]) {
     RoundModel round(*platform.random, *platform.clock);
     BJMain table(round, *platform.wave, platform.programDirectory);
     table.show();
-    FirstPaintProbe::installIfAsked();
     return QApplication::exec();
 }

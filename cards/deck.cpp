@@ -1,6 +1,6 @@
 #include "cards/deck.h"
 
-#include "platform/random_source.h"
+#include "cards/random_source.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,8 @@
 #include "platform/platform_bundle.h"
 
+#include "cards/system_random_source.h"
 #include "platform/sndfile_wave_player.h"
+#include "platform/system_clock.h"
 
 #include <QCoreApplication>
 

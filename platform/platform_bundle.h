@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/random_source.h"
-#include "platform/time_of_day_clock.h"
+#include "cards/random_source.h"
 #include "platform/wave_player.h"
+#include "play/time_of_day_clock.h"
 
 #include <QString>
 #include <memory>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cards/round_state.h"
-#include "platform/time_of_day_clock.h"
+#include "play/time_of_day_clock.h"
 
 #include <cstdint>
 

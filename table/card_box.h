@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/card_deck.h"
+#include "table/card_deck.h"
 
 #include <QLabel>
 

@@ -1,8 +1,8 @@
 #include "table/narrator.h"
 
 #include "betting/payouts.h"
-#include "platform/card_deck.h"
 #include "table/amount_captions.h"
+#include "table/card_deck.h"
 
 #include <QEvent>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/card_deck.h"
 #include "play/round_listener.h"
+#include "table/card_deck.h"
 #include "table/table_shown.h"
 
 #include <QCoreApplication>

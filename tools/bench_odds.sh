@@ -8,7 +8,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$root/build}"
 rounds="${2:-10000000}"
 target=1000000
-odds="$build/odds/corvane-odds"
+odds="$build/odds/tool/corvane-odds"
 [ -x "$odds" ] || { echo "bench_odds: $odds is missing; build first (tools/build.sh)" >&2; exit 1; }
 
 # One core, so that the figure means the same on any machine; taskset is skipped where it is missing.

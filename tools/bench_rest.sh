@@ -23,14 +23,15 @@ renice -n 10 -p $$ >/dev/null
 
 if [ -z "${CORVANE_BENCH_INNER:-}" ]; then
     cmake -S "$root" -B "$build" -DCORVANE_BENCH=ON >/dev/null
-    cmake --build "$build" --parallel 2 --target corvane corvane-bench-bare corvane-bench-iconify >/dev/null
+    cmake --build "$build" --parallel 2 --target corvane-bench-game corvane-bench-bare corvane-bench-iconify >/dev/null
     if command -v pulseaudio >/dev/null; then
         exec env CORVANE_BENCH_INNER=1 "$root/tools/with_sound_server.sh" "$0" "$build"
     fi
     echo "bench_rest: pulseaudio is missing; the game runs with no sound server" >&2
 fi
 
-game="$build/corvane"
+# The game built from its own main.cpp with the benchmark's hooks (tools/bench/game_at_rest.cpp).
+game="$build/tools/bench/corvane-bench-game"
 bare="$build/tools/bench/corvane-bench-bare"
 iconify="$build/tools/bench/corvane-bench-iconify"
 tmp="$(mktemp -d "${TMPDIR:-/tmp}/corvane-bench.XXXXXX")"

@@ -1,5 +1,5 @@
 #include "cards/deck.h"
-#include "platform/random_source.h"
+#include "cards/system_random_source.h"
 
 #include <array>
 #include <gtest/gtest.h>

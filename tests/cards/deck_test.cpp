@@ -1,4 +1,5 @@
 #include "cards/deck.h"
+#include "cards/system_random_source.h"
 #include "support/scripted_platform.h"
 
 #include <algorithm>

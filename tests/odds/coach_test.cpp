@@ -1,6 +1,7 @@
+#include "cards/system_random_source.h"
 #include "odds/coach.h"
-#include "odds/running_stats.h"
 #include "odds/session_record.h"
+#include "odds/tool/running_stats.h"
 #include "support/scripted_round.h"
 
 #include <gtest/gtest.h>

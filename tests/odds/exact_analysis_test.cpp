@@ -1,8 +1,8 @@
 #include "betting/payouts.h"
-#include "odds/basic_strategy.h"
 #include "odds/exact_analysis.h"
 #include "odds/infinite_deck.h"
-#include "odds/mimic_strategy.h"
+#include "odds/tool/basic_strategy.h"
+#include "odds/tool/mimic_strategy.h"
 #include "test_strategies.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "platform/first_paint_probe.h"
+#include "first_paint_probe.h"
 
 #include <QApplication>
 #include <QMainWindow>
