@@ -200,8 +200,11 @@ window_manager_started() {
 # A display of our own: Xvfb picks a free number and writes it to the pipe once it takes connections, or
 # ends and closes the pipe without a word. A modifier is held down until the table has it, which a busy
 # machine may take seconds to do: a key repeats only after 65 seconds, past the patience of any wait.
+# The server must not reset when its last client leaves: the test looks for the window manager while
+# that connects, and a reset in between turns the window manager away.
 mkfifo "$dir/display" || fail "no pipe for the display's number"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -ardelay 65000 3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset -ardelay 65000 3>"$dir/display" \
+    >"$dir/xvfb.log" 2>&1 &
 pids="$pids $!"
 read -r display <"$dir/display" || fail "Xvfb did not start: $(cat "$dir/xvfb.log")"
 DISPLAY=":$display"
