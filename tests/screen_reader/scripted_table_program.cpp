@@ -2,13 +2,23 @@
 // cards scripted on the command line in the order they are drawn. Each argument is either a deal,
 // "deal=UP,FIRST,SECOND" (the dealer's up card and the player's two cards), or one card drawn after it
 // (a hit, the double, the dealer's cards), all as card numbers 1 to 52.
+//
+// The window is shown only once Qt's accessibility bridge is up. The bridge connects to the accessibility
+// bus in the background; a window activated before that has its activation lost to the screen reader,
+// which then never presents the table.
+//
+// Each modifier key that reaches a control is reported on standard output ("pressed Alt"), for the test
+// to send the key it modifies only once the table has the modifier.
 #include "play/round_model.h"
 #include "support/scripted_platform.h"
 #include "table/table_window.h"
 #include "table/translations_setup.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLocale>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -33,10 +43,74 @@ bool scriptCards(ScriptedRandom &random, const QStringList &arguments) {
     return true;
 }
 
+// Shows the window once accessibility is active. The bridge reports itself active before it has asked the
+// registry which events are listened to, so the window waits for the event loop's next turn.
+class ShowWhenAccessible : public QAccessible::ActivationObserver {
+public:
+    explicit ShowWhenAccessible(QWidget *window) : m_window(window) {
+        if (QAccessible::isActive())
+            show();
+        else
+            QAccessible::installActivationObserver(this);
+    }
+    ~ShowWhenAccessible() override { QAccessible::removeActivationObserver(this); }
+    ShowWhenAccessible(const ShowWhenAccessible &) = delete;
+    ShowWhenAccessible &operator=(const ShowWhenAccessible &) = delete;
+
+    void accessibilityActiveChanged(bool active) override {
+        if (active)
+            QTimer::singleShot(0, m_window, [this] { show(); });
+    }
+
+private:
+    void show() {
+        if (m_window->isVisible())
+            return;
+        std::fputs("scripted_table: accessibility is active; showing the table\n", stderr);
+        m_window->show();
+    }
+
+    QWidget *m_window;
+};
+
+// Qt's accessibility bridge holds each key until the screen reader has seen it, while a shortcut's key
+// acts at once: Alt held back past the N of Alt+N reaches the menu bar alone, which then opens its menu.
+// This filter is installed before the bridge's, so it runs after it and sees the keys as the controls get
+// them; a key that goes from control to parent is seen more than once.
+class ModifierReporter : public QObject {
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
+            watched->isWidgetType()) {
+            const char *name = nullptr;
+            switch (static_cast<QKeyEvent *>(event)->key()) {
+            case Qt::Key_Alt:
+                name = "Alt";
+                break;
+            case Qt::Key_Control:
+                name = "Control";
+                break;
+            case Qt::Key_Shift:
+                name = "Shift";
+                break;
+            default:
+                break;
+            }
+            if (name) {
+                std::printf("%s %s\n", event->type() == QEvent::KeyPress ? "pressed" : "released", name);
+                std::fflush(stdout);
+            }
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
+    ModifierReporter modifiers;
+    app.installEventFilter(&modifiers);
     installTranslations(QLocale::system().uiLanguages(), &app);
     auto random = std::make_unique<ScriptedRandom>();
     if (!scriptCards(*random, QApplication::arguments().mid(1))) {
@@ -47,6 +121,6 @@ int main(int argc, char *argv[]) {
     platform.random = std::move(random);
     RoundModel round(*platform.random, *platform.clock);
     BJMain table(round, *platform.wave, platform.programDirectory);
-    table.show();
+    ShowWhenAccessible shower(&table);
     return QApplication::exec();
 }
