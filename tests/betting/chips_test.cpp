@@ -11,7 +11,7 @@ TEST(Chips, MoveTheChipsValueFromTheBankrollToTheStake) {
     };
     for (const Step &s : {Step{50, 50, 450}, Step{5, 55, 445}, Step{10, 65, 435}}) {
         round.model.placeChip(s.chip);
-        EXPECT_EQ(round.model.stake(), s.stake);
+        EXPECT_EQ(round.view.stake, s.stake);
         EXPECT_EQ(round.model.bankroll(), s.bankroll);
     }
     EXPECT_TRUE(round.view.alerts.empty());
@@ -22,13 +22,13 @@ TEST(Chips, StakeTheWholeBankrollThenRefuseTheNextChip) {
     ScriptedRound round;
     for (int i = 0; i < 10; ++i)
         round.model.placeChip(50);
-    ASSERT_EQ(round.model.stake(), 500);
+    ASSERT_EQ(round.view.stake, 500);
     ASSERT_EQ(round.model.bankroll(), 0);
     ASSERT_TRUE(round.view.alerts.empty());
 
     round.model.placeChip(50);
     EXPECT_EQ(round.view.alerts, std::vector{Alert::NotEnoughMoney});
-    EXPECT_EQ(round.model.stake(), 500);
+    EXPECT_EQ(round.view.stake, 500);
     EXPECT_EQ(round.model.bankroll(), 0);
 }
 
@@ -54,7 +54,7 @@ TEST(Chips, AreAcceptedExactlyWhenTheBankrollCoversThem) {
         ScriptedRound round;
         round.model.setBankroll(c.bankroll);
         round.model.placeChip(c.chip);
-        EXPECT_EQ(round.model.stake(), c.accepted ? c.chip : 0);
+        EXPECT_EQ(round.view.stake, c.accepted ? c.chip : 0);
         EXPECT_EQ(round.model.bankroll(), c.accepted ? c.bankroll - c.chip : c.bankroll);
         EXPECT_EQ(round.view.alerts.size(), c.accepted ? 0u : 1u);
     }
@@ -68,7 +68,7 @@ TEST(Chips, AreIgnoredWhileAHandIsPlayed) {
         round.model.setBankroll(bankroll);
         for (const int chip : {5, 10, 50})
             round.model.placeChip(chip);
-        EXPECT_EQ(round.model.stake(), 10);
+        EXPECT_EQ(round.view.stake, 10);
         EXPECT_EQ(round.model.bankroll(), bankroll);
     }
     EXPECT_TRUE(round.view.alerts.empty()) << "a disabled chip raises no alert either";

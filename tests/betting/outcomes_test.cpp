@@ -64,7 +64,7 @@ TEST(Outcomes, PayTheStakeTellTheOutcomeAndFreeTheTable) {
         round.stake(o.stake, o.bankroll);
         o.play(round);
         EXPECT_EQ(round.model.bankroll(), o.bankrollAfter);
-        EXPECT_EQ(round.model.stake(), 0);
+        EXPECT_EQ(round.view.stake, 0);
         EXPECT_EQ(round.view.outcomes, o.told);
         EXPECT_EQ(round.model.controls(), idleControls);
         round.expectViewShowsTheModel();

@@ -132,7 +132,7 @@ TEST(SessionRecord, NetIsTheBestPlaysExpectationLessSkillPlusLuckOverAScriptedSe
     };
     const auto deal = [&](int up, int first, int second) {
         table.stake(10, 990);
-        record.roundDealt(table.model.stake(), table.model.bankroll());
+        record.roundDealt(table.view.stake, table.model.bankroll());
         table.dealToTheOffer(up, first, second);
     };
     deal(6, 5, 6); // stands on 11 rather than doubling, and wins as the dealer goes over with 26

@@ -31,7 +31,7 @@ TEST(DealerPlay, DrawsBelowSeventeenAndStandsOnEverySeventeen) {
          }) {
         ScriptedRound round;
         standOnEighteen(round, c.up, c.drawn);
-        EXPECT_EQ(round.model.dealerTotal(), c.total) << "up card " << c.up;
+        EXPECT_EQ(round.view.dealerTotal, c.total) << "up card " << c.up;
         EXPECT_EQ(round.view.dealerCardsShown(), c.cards);
         EXPECT_EQ(round.view.dealerPauses, c.cards - 1) << "one pause before every dealer card";
         EXPECT_EQ(round.clock.sleeps.size(), static_cast<std::size_t>(c.cards - 1));
@@ -84,7 +84,7 @@ TEST(DealerPlay, RedrawsTheSeventhCardWhileAllSevenStillTotalUnderSeventeen) {
                     {diamonds(2), hearts(2), spades(2), clubs(2), diamonds(2), hearts(2), spades(10)});
     EXPECT_EQ(round.view.dealerCardsShown(), 7);
     EXPECT_EQ(round.view.dealer[6].cardNumber, spades(10));
-    EXPECT_EQ(round.model.dealerTotal(), 22) << "the replaced two no longer counts";
+    EXPECT_EQ(round.view.dealerTotal, 22) << "the replaced two no longer counts";
     EXPECT_EQ(round.view.dealerPauses, 7);
     EXPECT_EQ(round.view.cardsDrawn, 7) << "each redraw has its own sound";
 }
@@ -99,7 +99,7 @@ TEST(DealerPlay, IsTheSameAfterADoubleAsAfterAStand) {
     stood.stand({hearts(6), spades(5)});
     doubled.doubleDown({hearts(10), hearts(6), spades(5)});
     EXPECT_EQ(doubled.view.dealer, stood.view.dealer);
-    EXPECT_EQ(doubled.model.dealerTotal(), stood.model.dealerTotal());
+    EXPECT_EQ(doubled.view.dealerTotal, stood.view.dealerTotal);
     EXPECT_EQ(doubled.view.dealerPauses, stood.view.dealerPauses);
 }
 
@@ -128,7 +128,7 @@ TEST(DealerPause, LastsAboutASecondAcrossMidnight) {
     ASSERT_EQ(round.clock.sleeps.size(), 1u);
     EXPECT_NEAR(round.clock.sleeps.front(), 1.3, 1e-9);
     EXPECT_NEAR(round.clock.now, 1.0, 1e-9);
-    EXPECT_EQ(round.model.dealerTotal(), 17);
+    EXPECT_EQ(round.view.dealerTotal, 17);
 }
 
 TEST(DealerPause, CountsReadingsAfterMidnightOnTheDayThePauseBegan) {
@@ -154,7 +154,7 @@ TEST(DealerPause, AWakeUpBeforeTheMarkAsksForTheRestAndDrawsNothing) {
     EXPECT_NEAR(round.clock.sleeps.back(), 0.2, 1e-9);
     EXPECT_EQ(round.view.cardsDrawn, 0);
     round.endDealerPauses();
-    EXPECT_EQ(round.model.dealerTotal(), 17);
+    EXPECT_EQ(round.view.dealerTotal, 17);
 }
 
 TEST(DealerPlay, GivingTheRoundUpInThePauseCancelsItAndNothingMoreIsDrawnOrPaid) {
@@ -173,7 +173,7 @@ TEST(DealerPlay, GivingTheRoundUpInThePauseCancelsItAndNothingMoreIsDrawnOrPaid)
         EXPECT_EQ(round.view.cardsDrawn, 0);
         EXPECT_TRUE(round.view.outcomes.empty());
         EXPECT_EQ(round.model.bankroll(), restart ? 500 : 490);
-        EXPECT_EQ(round.model.stake(), restart ? 0 : 10) << "a closed table keeps the stake on the table";
+        EXPECT_EQ(round.view.stake, restart ? 0 : 10) << "a closed table keeps the stake on the table";
         EXPECT_EQ(round.model.controls(), restart ? idleControls : lockedControls)
             << "only a restart frees the table";
         round.expectViewShowsTheModel();

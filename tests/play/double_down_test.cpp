@@ -16,8 +16,8 @@ TEST(DoubleDown, TakesASecondStakeDrawsOneCardAndHandsOverToTheDealer) {
         round.random.pushCards({c.drawn, hearts(8)});
         round.model.doubleDown();
         EXPECT_EQ(round.model.bankroll(), c.bankroll - c.bet);
-        EXPECT_EQ(round.model.stake(), 2 * c.bet);
-        EXPECT_EQ(round.model.playerTotal(), c.total);
+        EXPECT_EQ(round.view.stake, 2 * c.bet);
+        EXPECT_EQ(round.view.playerTotal, c.total);
         EXPECT_EQ(round.model.controls(), lockedControls);
         EXPECT_EQ(round.view.cardsDrawn, 0) << "the double's own card comes without a sound";
         round.expectViewShowsTheModel();
@@ -27,7 +27,7 @@ TEST(DoubleDown, TakesASecondStakeDrawsOneCardAndHandsOverToTheDealer) {
         EXPECT_EQ(round.view.playerCardsShown(), 3);
         EXPECT_EQ(round.view.dealerPauses, 1) << "the dealer turned up the hole card";
         EXPECT_EQ(round.view.cardsDrawn, 1);
-        EXPECT_EQ(round.model.stake(), 0);
+        EXPECT_EQ(round.view.stake, 0);
         EXPECT_EQ(round.model.controls(), idleControls);
         round.expectViewShowsTheModel();
     }
@@ -40,7 +40,7 @@ TEST(DoubleDown, IsRefusedWhenTheBankrollCannotCoverTheStakeAndTheHandGoesOn) {
     round.doubleDown({hearts(2)});
     EXPECT_EQ(round.view.alerts, std::vector{Alert::NotEnoughMoney});
     EXPECT_EQ(round.model.bankroll(), 40);
-    EXPECT_EQ(round.model.stake(), 50);
+    EXPECT_EQ(round.view.stake, 50);
     EXPECT_EQ(round.view.playerCardsShown(), 2);
     EXPECT_EQ(round.model.controls(), playerTurnControls) << "the offer is withdrawn, Hit and Stand stay";
     EXPECT_EQ(round.view.dealerPauses, 0);

@@ -28,7 +28,7 @@ TEST(InsuranceOffer, TheAnswerSetsTheCostAndHandsTheTurnBack) {
         EXPECT_EQ(round.model.bankroll(), c.bankrollAfter);
         EXPECT_EQ(round.model.cards().InsYes, c.insYes);
         EXPECT_EQ(round.view.alerts, c.alerted ? std::vector{Alert::NotEnoughMoney} : std::vector<Alert>{});
-        EXPECT_EQ(round.model.stake(), c.bet) << "the stake is not touched";
+        EXPECT_EQ(round.view.stake, c.bet) << "the stake is not touched";
         EXPECT_EQ(round.model.controls(), playerTurnControls);
         EXPECT_FALSE(round.view.insuranceOfferOnScreen) << "the answer closes the offer";
         EXPECT_EQ(round.view.dealer[1].shows, BoxShows::Back);
@@ -89,7 +89,7 @@ TEST(InsuranceOffer, AClosedWindowOrARestartWithdrawsTheOfferAndLaterAnswersAreI
         EXPECT_EQ(round.model.cards().InsYes, 0) << "no answer was taken";
         EXPECT_EQ(round.model.bankroll(), restart ? 500 : 490)
             << "neither the insurance nor the natural paid";
-        EXPECT_EQ(round.model.stake(), restart ? 0 : 10);
+        EXPECT_EQ(round.view.stake, restart ? 0 : 10);
         EXPECT_TRUE(round.view.outcomes.empty());
         EXPECT_EQ(round.model.phase(), restart ? RoundPhase::Idle : RoundPhase::GivenUp);
     }

@@ -36,11 +36,10 @@ TEST(Settlement, ComparesTheTotalsAndPaysTheStake) {
          }) {
         ScriptedRound round;
         playRound(round, clubs(10), c.player, c.dealer);
-        SCOPED_TRACE(testing::Message()
-                     << round.model.playerTotal() << " against " << round.model.dealerTotal());
+        SCOPED_TRACE(testing::Message() << round.view.playerTotal << " against " << round.view.dealerTotal);
         EXPECT_EQ(round.view.outcomes, std::vector{c.outcome});
         EXPECT_EQ(round.model.bankroll(), c.bankroll);
-        EXPECT_EQ(round.model.stake(), 0) << "the stake is cleared after every outcome, a push too";
+        EXPECT_EQ(round.view.stake, 0) << "the stake is cleared after every outcome, a push too";
         EXPECT_EQ(round.model.controls(), idleControls);
         EXPECT_EQ(round.model.phase(), RoundPhase::Idle);
         round.expectViewShowsTheModel();
@@ -68,10 +67,9 @@ TEST(Settlement, PaysABoughtInsuranceOnlyAgainstAnAceUpAndATenInTheHole) {
          }) {
         ScriptedRound round;
         playRound(round, spades(1), c.player, c.dealer, c.insurance);
-        SCOPED_TRACE(testing::Message()
-                     << round.model.playerTotal() << " against " << round.model.dealerTotal());
+        SCOPED_TRACE(testing::Message() << round.view.playerTotal << " against " << round.view.dealerTotal);
         EXPECT_EQ(round.model.bankroll(), c.bankroll);
-        EXPECT_EQ(round.model.stake(), 0);
+        EXPECT_EQ(round.view.stake, 0);
         EXPECT_EQ(round.view.outcomes, c.told);
         EXPECT_EQ(round.model.controls(), idleControls);
     }
@@ -87,7 +85,7 @@ TEST(Settlement, IgnoresTheInsuranceAnswerUnlessTheAceIsTheUpCard) {
     round.deal(clubs(13), clubs(10), clubs(10));
     ASSERT_EQ(round.model.cards().InsYes, 1) << "kept from the last answer";
     round.stand({hearts(1)});
-    EXPECT_EQ(round.model.dealerTotal(), 21);
+    EXPECT_EQ(round.view.dealerTotal, 21);
     EXPECT_EQ(round.model.bankroll(), 490) << "a king up and an ace in the hole pays no insurance";
 }
 
@@ -99,7 +97,7 @@ TEST(Settlement, AnInsurancePayoutAfterADoubleIsOneAndAHalfTimesTheDoubledStake)
     round.doubleDown({hearts(10), diamonds(13)});
     // 485 - 10 for the second stake, + 30 for the insurance, + 20 for the push of 21 against 21.
     EXPECT_EQ(round.model.bankroll(), 525);
-    EXPECT_EQ(round.model.stake(), 0);
+    EXPECT_EQ(round.view.stake, 0);
 }
 
 TEST(Settlement, AWholeGameRunsFromTheFirstStakeToAnEmptyBankroll) {
@@ -114,5 +112,5 @@ TEST(Settlement, AWholeGameRunsFromTheFirstStakeToAnEmptyBankroll) {
     EXPECT_EQ(round.model.bankroll(), 0);
     round.model.placeChip(5);
     EXPECT_EQ(round.view.alerts, std::vector{Alert::NotEnoughMoney});
-    EXPECT_EQ(round.model.stake(), 0);
+    EXPECT_EQ(round.view.stake, 0);
 }

@@ -29,7 +29,7 @@ TEST_F(ChipLabels, ADisabledChipIgnoresClicksAndRaisesNoAlert) {
         table.model->setBankroll(bankroll);
         for (ChipLabel *chip : {table.ui->lblBet5, table.ui->lblBet10, table.ui->lblBet50})
             QTest::mouseClick(chip, Qt::LeftButton);
-        EXPECT_EQ(table.model->stake(), 0);
+        EXPECT_EQ(table.ui->lblBet->text(), "0");
     }
     // An alert would have been left for the stuck-window watch, which fails the test.
 }
