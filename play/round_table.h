@@ -16,12 +16,8 @@ public:
 
     const RoundControls &controls() const { return enabled; }
     double bankroll() const { return money; }
-    double stake() const { return bet; }
-    int playerTotal() const { return playerCount; }
-    int dealerTotal() const { return dealerCount; }
     // The card values, what each box shows, the flags and the insurance answer InsYes.
     const RoundState &cards() const { return round; }
-    const Deck &deck() const { return dealDeck; }
 
     // The seam of a headless simulation and of tests: a bankroll other than the 500 of a fresh table.
     void setBankroll(double amount) { changeAmounts(amount, bet); }

@@ -62,9 +62,9 @@ void SoakReferee::check(const char *after) {
     if (!differences.str().empty()) {
         // What the game's own model holds, to tell a wrong view from a wrong round.
         const RoundModel &model = *session.table->model;
-        differences << " (the game's model: phase " << static_cast<int>(model.phase()) << ", player total "
-                    << model.playerTotal() << ", dealer total " << model.dealerTotal() << ", double "
-                    << model.controls().doubleDown << ")";
+        differences << " (the game's model: phase " << static_cast<int>(model.phase()) << ", double "
+                    << model.controls().doubleDown << "; totals shown " << ui.lblPlay->text().toStdString()
+                    << " and " << ui.lblCom->text().toStdString() << ")";
         fail(std::string("after ") + after + ":" + differences.str());
     }
 }
