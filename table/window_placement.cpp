@@ -4,6 +4,9 @@
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+#include <cstdlib>
+#include <optional>
+#include <vector>
 
 void centreOnScreen(QWidget *window) {
     const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
