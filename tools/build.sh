@@ -5,6 +5,10 @@
 #
 # "play" builds the programs alone; "test" (the default) builds the test executables as well. Both share
 # build/, so switching between them rebuilds only what the other lacks.
+#
+# Where dpkg-buildflags exists the build takes Debian's flags with all its hardening, as the package's
+# build does (debian/rules), so that the tests run the code that ships; elsewhere it is a plain
+# RelWithDebInfo build.
 set -eu
 cd "$(dirname "$0")/.."
 
@@ -21,5 +25,15 @@ test) tests=ON ;;
 esac
 
 tools/install_dependencies.sh --for "$purpose"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_WERROR=ON -DCORVANE_TESTS="$tests" "$@"
+if command -v dpkg-buildflags >/dev/null; then
+    export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+    # The build type None adds no flags of its own, as in debhelper's build; the preprocessor's flags
+    # (_FORTIFY_SOURCE) go with the compiler's, which is how debhelper hands them to CMake too.
+    set -- -DCMAKE_BUILD_TYPE=None \
+        -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
+        -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" "$@"
+else
+    set -- -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+fi
+cmake -S . -B build -DCORVANE_WERROR=ON -DCORVANE_TESTS="$tests" "$@"
 cmake --build build --parallel "$(nproc)"

@@ -5,14 +5,19 @@
 #   1. root:     tools/play.sh, which installs the packages for playing through apt itself (--as-root-too)
 #   2. newcomer: tools/play.sh, installing those packages through sudo (or finding them there)
 #   3. newcomer: tools/test.sh, which installs the packages for testing through sudo
-#   4. newcomer: the README's package command, then the package installed with apt and started
+#   4. newcomer: the README's package command: the Build-Depends installed with apt-get build-dep, then
+#      dpkg-buildpackage; the package checked by lintian and hardening-check (tools/check_package.sh),
+#      tested installed by autopkgtest (debian/tests), then installed with apt and started
 # The game is started offscreen and counts as playing when it is still up a few seconds later.
 #
-#   tools/check_fresh_debian.sh [--suite bookworm|trixie|...] [--as-root-too] [--keep]
+#   tools/check_fresh_debian.sh [--suite bookworm|trixie|...] [--as-root-too] [--package-only] [--keep]
 #
-# --suite names the Debian release (default: bookworm); --keep leaves the root in place until the next run.
+# --suite names the Debian release (default: bookworm); --package-only clones and runs step 4 alone; --keep
+# leaves the root in place until the next run. CORVANE_FRESH_DEBIAN_TIME_LIMIT (default 50m, as timeout(1)
+# reads it) bounds the steps in the root: a machine busy with other builds may need longer.
 # Exits 0 on PASS, 1 on FAIL, and 77 when this machine cannot build the root (not root, no mount or pid
-# namespaces, no mmdebstrap, the mirror unreachable) or the repository is a shallow clone, saying why.
+# namespaces, no mmdebstrap, no Debian mirror in this machine's apt sources or the mirror unreachable) or
+# the repository is a shallow clone, saying why.
 # Needs root. Downloaded packages are kept in a cache of the release's own between runs; the root itself
 # is built anew every time.
 set -euo pipefail
@@ -25,14 +30,14 @@ readonly included=git,ca-certificates,sudo
 readonly user=newcomer
 # Generous: a cold run downloads about 400 MB, installs about 700 packages and builds the game and its
 # tests.
-readonly time_limit=50m
+readonly time_limit=${CORVANE_FRESH_DEBIAN_TIME_LIMIT:-50m}
 readonly game_seconds=5
 
 # ---------------------------------------------------------------------------------------------------
 # Inside the root's own mount and pid namespaces: every mount and process ends with them.
 # ---------------------------------------------------------------------------------------------------
 if [ "${1-}" = --inside ]; then
-    root=$2 cache_dir=$3 as_root_too=$4
+    root=$2 cache_dir=$3 as_root_too=$4 package_only=$5
     progress() { echo "$*" >&3; }
     mount -t proc proc "$root/proc"
     mount -t sysfs sysfs "$root/sys"
@@ -63,11 +68,16 @@ if [ "${1-}" = --inside ]; then
     }
 
     play=/srv/corvane-check/play_briefly.sh
-    [ "$as_root_too" = yes ] && step root "clone and play" "sh $play $game_seconds"
-    step "$user" "clone and play" "sh $play $game_seconds"
-    step "$user" "test" "set -o pipefail; cd corvane && tools/test.sh 2>&1 | tee test.log"
-    test_summary "/home/$user/corvane/test.log"
-    step "$user" "package, install and play" "cd corvane && sh /srv/corvane-check/package_and_play.sh $game_seconds"
+    if [ "$package_only" = yes ]; then
+        step "$user" "clone" "git clone -q /srv/corvane.bundle corvane"
+    else
+        [ "$as_root_too" = yes ] && step root "clone and play" "sh $play $game_seconds"
+        step "$user" "clone and play" "sh $play $game_seconds"
+        step "$user" "test" "set -o pipefail; cd corvane && tools/test.sh 2>&1 | tee test.log"
+        test_summary "/home/$user/corvane/test.log"
+    fi
+    step "$user" "package, check, install and play" \
+        "cd corvane && sh /srv/corvane-check/package_and_play.sh $game_seconds"
 
     # Old versions that the mirror no longer has would only pile up in the cache.
     chroot "$root" apt-get autoclean -q >/dev/null || true
@@ -81,19 +91,22 @@ fi
 keep=no
 suite=bookworm
 as_root_too=no
+package_only=no
+usage() {
+    echo "usage: $0 [--suite release] [--as-root-too] [--package-only] [--keep]" >&2
+    exit 2
+}
 while [ "$#" -gt 0 ]; do
     case "$1" in
     --keep) keep=yes ;;
     --as-root-too) as_root_too=yes ;;
+    --package-only) package_only=yes ;;
     --suite)
-        [ "$#" -ge 2 ] || { echo "usage: $0 [--suite release] [--as-root-too] [--keep]" >&2; exit 2; }
+        [ "$#" -ge 2 ] || usage
         suite=$2
         shift
         ;;
-    *)
-        echo "usage: $0 [--suite release] [--as-root-too] [--keep]" >&2
-        exit 2
-        ;;
+    *) usage ;;
     esac
     shift
 done
@@ -167,7 +180,10 @@ debian_mirrors() {
 }
 mirrors=()
 while IFS= read -r line; do mirrors+=("$line"); done < <(debian_mirrors)
-[ "${#mirrors[@]}" -gt 0 ] || mirrors=(http://deb.debian.org/debian)
+[ "${#mirrors[@]}" -gt 0 ] ||
+    skip "this machine's apt sources name no Debian mirror for its own release (apt-cache policy shows" \
+        "none), and the root is built from that mirror alone: add one to /etc/apt/sources.list.d/ and run" \
+        "apt-get update"
 apt_options=()
 for option in Acquire::Check-Valid-Until Acquire::Check-Date Acquire::http::Proxy Acquire::https::Proxy; do
     value=$(apt-config dump "$option" | sed -n "s/^$option \"\(.*\)\";$/\1/p")
@@ -266,16 +282,23 @@ exit "$status"
 EOF
 cat >"$root/srv/corvane-check/package_and_play.sh" <<'EOF'
 # In a clone where the play and test commands have run: builds the Debian package as the README says,
-# installs it with apt, starts the installed game offscreen and ends it once it has stayed up for the
-# seconds given, then removes the package again.
+# checks it (tools/check_package.sh), tests it installed with autopkgtest, installs it with apt, starts the
+# installed game offscreen and ends it once it has stayed up for the seconds given, then removes it.
 set -eu
 seconds=$1
-tools/build.sh --for play
-(cd build && cpack -G DEB)
-set -- build/corvane_*_"$(dpkg --print-architecture)".deb
-[ -f "$1" ] || { echo "package_and_play: cpack made no package"; exit 1; }
-echo "package_and_play: $1 depends on $(dpkg-deb --field "$1" Depends)"
-sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "./$1"
+export DEBIAN_FRONTEND=noninteractive
+sudo -E apt-get update -q
+sudo -E apt-get build-dep -y -q ./
+sudo -E apt-get install -y -q --no-install-recommends lintian devscripts autopkgtest
+DEB_BUILD_OPTIONS="parallel=$(nproc)" dpkg-buildpackage -us -uc -b
+architecture=$(dpkg --print-architecture)
+version=$(dpkg-parsechangelog --show-field Version)
+tools/check_package.sh "../corvane_${version}_$architecture.changes"
+deb=$(realpath "../corvane_${version}_$architecture.deb")
+echo "package_and_play: $deb depends on $(dpkg-deb --field "$deb" Depends)"
+# The null server tests on this root itself: it installs the package and the tests' dependencies.
+sudo -E autopkgtest "$deb" ./ -- null
+sudo -E apt-get install -y -q "$deb"
 status=0
 QT_QPA_PLATFORM=offscreen timeout "$seconds" /usr/games/corvane || status=$?
 sudo apt-get remove -y -q corvane
@@ -288,7 +311,7 @@ EOF
 
 status=0
 timeout --kill-after=1m "$time_limit" unshare --mount --pid --fork --kill-child "$self" --inside "$root" \
-    "$cache_dir" "$as_root_too" \
+    "$cache_dir" "$as_root_too" "$package_only" \
     3>&1 >>"$log" 2>&1 || status=$?
 took=$(($(date +%s) - started))
 if [ "$status" -eq 0 ]; then

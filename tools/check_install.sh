@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Checks that Corvane installs like a desktop game. Installs a configured and built tree into a temporary
 # folder under the /usr prefix, then checks the layout and runs the freedesktop and Debian validators on
-# what landed there; when lintian is present it also builds the Debian package and checks that.
+# what landed there. The Debian package is checked by tools/check_package.sh.
 #
 #   tools/check_install.sh [build-directory]      (default: build)
 #
-# Validators: desktop-file-validate (desktop-file-utils), appstreamcli (appstream), man (man-db) or groff,
-# lintian and dpkg-shlibdeps (lintian, dpkg-dev). A missing one is reported and its checks are skipped.
+# Validators: desktop-file-validate (desktop-file-utils), appstreamcli (appstream), man (man-db) or groff.
+# A missing one is reported and its checks are skipped.
 # Exit status: 0 when every check passed, 1 when one failed, 77 when none failed but some were skipped.
 set -uo pipefail
 
@@ -14,7 +14,6 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source_dir="$(cd "$here/.." && pwd)"
 build="$(cd "${1:-$source_dir/build}" 2>/dev/null && pwd)" || { echo "check_install: no build directory '${1:-build}'" >&2; exit 1; }
 cmake="${CMAKE:-cmake}"
-cpack="${CPACK:-cpack}"
 
 app_id=io.github.corvane.Corvane
 icon_sizes="16 22 24 32 48 64 128 256"
@@ -147,44 +146,6 @@ if [[ -f "$manual" ]]; then
     else
         skip "neither man nor groff is installed (apt-get install man-db)"
     fi
-fi
-
-# --- Debian package -------------------------------------------------------------------------------------
-check_package() {
-    local deb="$1" contents unpacked="$work/unpacked" file
-    contents="$(dpkg-deb --contents "$deb" | awk '{ print $6 }')"
-    expect "the package is in section games" test "$(dpkg-deb --field "$deb" Section)" = games
-    expect "its dependencies come from shlibdeps" grep -q 'libqt6widgets6' <(dpkg-deb --field "$deb" Depends)
-    expect "it depends on the sound libraries it opens at the first sound" \
-        grep -qE 'libpulse0.*libsndfile1|libsndfile1.*libpulse0' <(dpkg-deb --field "$deb" Depends)
-    expect "it holds nothing outside /usr" test -z "$(grep -v '^\./$\|^\./usr/' <<<"$contents" | tee /dev/stderr)"
-    # Debian's games keep their programs in /usr/games.
-    expect "it has no /usr/bin" none_match '^\./usr/bin/' <<<"$contents"
-    for file in ./usr/games/corvane ./usr/share/corvane/win.swf ./usr/share/doc/corvane/copyright \
-        ./usr/share/doc/corvane/changelog.gz ./usr/share/man/man6/corvane.6.gz \
-        "./usr/share/applications/$app_id.desktop"; do
-        expect "it holds $file" grep -qxF "$file" <<<"$contents"
-    done
-    expect "it leaves the GPL's text to /usr/share/common-licenses" none_match '/LICENSE$' <<<"$contents"
-    expect "its manual pages are compressed" none_match '^\./usr/share/man/.*\.[1-9]$' <<<"$contents"
-    dpkg-deb --extract "$deb" "$unpacked"
-    if have readelf; then
-        expect "its program is stripped" none_match '\.symtab\|\.debug_' < <(readelf --section-headers "$unpacked/usr/games/corvane")
-    fi
-    expect "lintian reports no errors and no warnings" lintian --fail-on error,warning --tag-display-limit 0 "$deb"
-}
-
-if ! have lintian || ! have dpkg-shlibdeps; then
-    skip "lintian or dpkg-shlibdeps is missing: the Debian package is not built (apt-get install lintian dpkg-dev)"
-elif [[ ! -f "$build/CPackConfig.cmake" ]]; then
-    expect "the build directory has a CPack configuration" false
-elif ! "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" 2>&1; then
-    cat "$work/cpack.log"
-    expect "cpack -G DEB makes the package" false
-else
-    deb="$work/package/corvane_${version}_$(dpkg --print-architecture).deb"
-    expect "cpack makes ${deb##*/}" test -f "$deb"
-    [[ -f "$deb" ]] && check_package "$deb"
 fi
 
 if ((failures > 0)); then
