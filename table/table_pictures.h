@@ -21,6 +21,11 @@ const CardPicture &cardBackPicture(qreal devicePixelRatio);
 const QPixmap &backgroundPicture();
 const CardPicture &cardBackPicture();
 
+// Starts decoding the window icon's sizes and the felt for the application's ratio on a thread of their
+// own, so that the window's first frame finds them ready instead of decoding them while the player waits.
+// The first corvaneIcon() and backgroundPicture() take what was decoded, waiting for it if need be.
+void decodeTablePicturesAhead();
+
 // The icon sizes the program's windows carry, the smaller of those the desktop's launcher shows.
 inline constexpr int windowIconSizes[] = {16, 22, 24, 32, 48, 64};
 // The program's window icon in those sizes, the same pictures as the installed icon theme's.

@@ -27,10 +27,11 @@
 BJMain::BJMain(RoundModel &round, WavePlayer &wave, QString programDirectory, QWidget *parent)
     : QMainWindow(parent), round(round), wave(wave), programDirectory(std::move(programDirectory)),
       hold([this](Alert alert) { return showRefusal(alert); }) {
+    // The pictures decode while the controls are built and their fonts loaded.
+    decodeTablePicturesAhead();
     setObjectName(QStringLiteral("BJMain"));
     // The program's name, the same in every language.
     setWindowTitle(QStringLiteral("Nimbrel - Corvane"));
-    setWindowIcon(corvaneIcon());
     // Fixed size, no maximise button: the table is laid out to the pixel.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
@@ -44,6 +45,8 @@ BJMain::BJMain(RoundModel &round, WavePlayer &wave, QString programDirectory, QW
     connectHandlers();
     Form_Load();
     screen->CmdNew->setFocus();
+    // Last, when its decoding has had the longest to finish.
+    setWindowIcon(corvaneIcon());
 }
 
 // The record's window and the hint's go with the table; the help stays open.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Draws the table's pictures from scratch with ImageMagick, each twice: once for ordinary screens and
 # once, as an "@2x" twin with twice the pixels each way, for screens of two device pixels per pixel:
-#   table/pictures/background.jpg  background@2x.jpg   the felt, title and chip stacks (560 x 410)
+#   table/pictures/background.png  background@2x.png   the felt, title and chip stacks (560 x 410)
 #   table/pictures/card_back.png   card_back@2x.png    the face-down card (71 x 96), its rounded
 #                                                      corners transparent like the faces'
 # Both sizes come from one drawing in the table's own pixels, scaled before it is rasterised, so the
@@ -128,8 +128,8 @@ NF == 10 {
 ' <<<"$chip_stacks"
 }
 
-make_background() { # k output quality
-    local k=$1 output=$2 quality=$3
+make_background() { # k output
+    local k=$1 output=$2
     local w=$((W * k)) h=$((H * k))
     local offset scale
     offset=$(awk -v k="$k" 'BEGIN { print (k - 1) / 2 }')
@@ -201,12 +201,13 @@ make_background() { # k output quality
     convert "$work/bg.png" -draw "$scale
 $(chip_mvg)" "$work/bg.png"
 
-    convert "$work/bg.png" -strip -sampling-factor 1x1 -quality "$quality" "$output"
+    # Lossless, and read by the toolkit's own PNG reader, which the game loads anyway for its icons: a
+    # JPEG would load a decoder library for this one picture, costing the start time and memory.
+    convert "$work/bg.png" "${png_opts[@]}" -quality 95 PNG24:"$output"
 }
 
-# The larger picture is only seen on sharper screens, where JPEG's artefacts are half as big.
-make_background 1 "$out/background.jpg" 92
-make_background 2 "$out/background@2x.jpg" 88
+make_background 1 "$out/background.png"
+make_background 2 "$out/background@2x.png"
 
 # ---------------------------------------------------------------------------
 # Card back: drawn eight times too large in the card's own pixels, then
@@ -249,4 +250,4 @@ for k in 1 2; do
         PNG32:"$out/card_back$suffix.png"
 done
 
-echo "make_table_pictures: wrote background.jpg, card_back.png and their @2x twins in $(cd "$out" && pwd)"
+echo "make_table_pictures: wrote background.png, card_back.png and their @2x twins in $(cd "$out" && pwd)"

@@ -171,9 +171,10 @@ public:
         add(name, MediaKind::Sound, Outcome::Plays);
     }
 
-    void special(const QString &name, MediaKind kind, const std::function<void(const QByteArray &)> &make) {
-        make(QFile::encodeName(path(name)));
-        add(name, kind, Outcome::Refused);
+    // A file system that cannot hold the non-file (sockets, say) leaves its case out.
+    void special(const QString &name, MediaKind kind, const std::function<bool(const QByteArray &)> &make) {
+        if (make(QFile::encodeName(path(name))))
+            add(name, kind, Outcome::Refused);
     }
 
     std::vector<HostileMedia> cases;
@@ -323,25 +324,29 @@ void writeClips(CorpusWriter &corpus) {
 
 // The same non-files under both a sound's and a clip's name.
 void writeNonFiles(CorpusWriter &corpus, MediaKind kind, const QString &suffix) {
-    corpus.special("fifo" + suffix, kind, [](const QByteArray &path) { ::mkfifo(path.constData(), 0600); });
+    corpus.special("fifo" + suffix, kind,
+                   [](const QByteArray &path) { return ::mkfifo(path.constData(), 0600) == 0; });
     corpus.special("directory" + suffix, kind,
-                   [](const QByteArray &path) { ::mkdir(path.constData(), 0700); });
+                   [](const QByteArray &path) { return ::mkdir(path.constData(), 0700) == 0; });
     corpus.special("loop" + suffix, kind,
-                   [](const QByteArray &path) { ::symlink(path.constData(), path.constData()); });
-    corpus.special("dangling" + suffix, kind,
-                   [](const QByteArray &path) { ::symlink((path + ".gone").constData(), path.constData()); });
+                   [](const QByteArray &path) { return ::symlink(path.constData(), path.constData()) == 0; });
+    corpus.special("dangling" + suffix, kind, [](const QByteArray &path) {
+        return ::symlink((path + ".gone").constData(), path.constData()) == 0;
+    });
     corpus.special("device" + suffix, kind,
-                   [](const QByteArray &path) { ::symlink("/dev/zero", path.constData()); });
+                   [](const QByteArray &path) { return ::symlink("/dev/zero", path.constData()) == 0; });
     corpus.special("socket" + suffix, kind, [](const QByteArray &path) {
         const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
+        bool bound = false;
         if (fd >= 0 && std::size_t(path.size()) < sizeof(address.sun_path)) {
             std::copy(path.begin(), path.end(), address.sun_path);
-            ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address));
+            bound = ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) == 0;
         }
         if (fd >= 0)
             ::close(fd);
+        return bound;
     });
     // Unreadable to an ordinary user; root reads it anyway, and then it is only a broken file.
     corpus.bytes("unreadable" + suffix, kind, Outcome::Either, randomBytes(512, 7));
