@@ -1,15 +1,13 @@
 #include "platform/sndfile_wave_player.h"
+#include "support/event_waits.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtEndian>
 #include <cmath>
 #include <csignal>
@@ -24,22 +22,6 @@ namespace {
 
 constexpr int monitorRate = 8000;
 constexpr int loud = 1000;
-
-void runEventLoop(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool waitUntil(const std::function<bool()> &done, int ms = 10000) {
-    const QDeadlineTimer deadline(ms);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        runEventLoop(20);
-    }
-    return true;
-}
 
 // A PulseAudio daemon of the test's own with one null sink, which the test can kill and start again at
 // the same address, as a desktop's server goes away and comes back.
@@ -209,7 +191,7 @@ TEST_F(SoundServerLossTest, ServerKilledInTheMiddleOfASoundAndStartedAgain) {
     }
     for (int cue = 0; cue < 5; ++cue) {
         EXPECT_LE(playMs(cue % 2 ? shortTone : longTone), 100);
-        runEventLoop(50);
+        runEventsFor(50);
     }
 
     ASSERT_TRUE(server.start());
@@ -219,7 +201,7 @@ TEST_F(SoundServerLossTest, ServerKilledInTheMiddleOfASoundAndStartedAgain) {
 TEST_F(SoundServerLossTest, NoServerAtAllThenOneAppears) {
     for (int cue = 0; cue < 5; ++cue) {
         EXPECT_LE(playMs(shortTone), 100);
-        runEventLoop(50);
+        runEventsFor(50);
     }
     const int startedWithoutServer = player.streamsStarted();
 
@@ -242,7 +224,7 @@ TEST_F(SoundServerLossTest, StarvedProcessKeepsItsSound) {
     starving.start();
     for (int cue = 0; starving.elapsed() < 12000; ++cue) {
         player.play(cue % 3 ? shortTone : longTone);
-        runEventLoop(20 + 37 * (cue % 5));
+        runEventsFor(20 + 37 * (cue % 5));
     }
     starver.kill();
     starver.waitForFinished();

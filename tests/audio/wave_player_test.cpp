@@ -1,14 +1,12 @@
 #include "corvane_version.h"
 #include "platform/sndfile_wave_player.h"
+#include "support/event_waits.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
-#include <QEventLoop>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtEndian>
 #include <cmath>
 #include <functional>
@@ -49,19 +47,6 @@ bool writeTone(const QString &path, const Encoding &encoding, double seconds) {
             samples[frame * encoding.channels + channel] = value;
     }
     return sf_writef_double(file.get(), samples.data(), frames) == frames;
-}
-
-// Waits in the event loop, so that the sink keeps being fed meanwhile.
-bool waitUntil(const std::function<bool()> &done) {
-    const QDeadlineTimer deadline(10000);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QEventLoop loop;
-        QTimer::singleShot(20, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
 }
 
 bool serverAnswers() {

@@ -1,15 +1,12 @@
 #include "hostile_media.h"
 #include "platform/animation_player.h"
 #include "platform/sndfile_wave_player.h"
+#include "support/event_waits.h"
 #include "support/process_memory.h"
 
-#include <QDeadlineTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <algorithm>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -20,23 +17,6 @@ constexpr qint64 megabyte = 1024 * 1024;
 // limits takes hundreds of megabytes.
 qint64 memoryBound(qint64 atRest) {
     return atRest + std::max(atRest, 64 * megabyte);
-}
-
-// Lets the event loop run for `ms`, as the window would while a clip plays.
-void runEventsFor(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool waitUntil(const std::function<bool()> &done, int ms = 10000) {
-    const QDeadlineTimer deadline(ms);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        runEventsFor(10);
-    }
-    return true;
 }
 
 class HostileMediaTest : public ::testing::Test {
