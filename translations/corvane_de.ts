@@ -39,7 +39,7 @@
     </message>
     <message>
         <source>en</source>
-        <extracomment>The code of this translation&apos;s language, as in help_text_&lt;code&gt;.txt: &quot;de&quot;, &quot;fr&quot;.</extracomment>
+        <extracomment>The code of this translation&apos;s language, as in help_text_&lt;code&gt;.txt and win_&lt;code&gt;.swf: &quot;de&quot;, &quot;pt_BR&quot;.</extracomment>
         <translation>de</translation>
     </message>
 </context>
@@ -162,9 +162,13 @@
     </message>
     <message>
         <source>Bet</source>
-        <extracomment>The title of the bet box: a short word, the box is narrow.
-----------
-What the bet box&apos;s number is, as a screen reader says it.</extracomment>
+        <comment>bet box title</comment>
+        <extracomment>The title of the bet box, which has room for three letters: it is narrowed to fit a longer word, and a shorter form of the word (a length variant) is shown in its place where the long one would be squeezed hard.</extracomment>
+        <translation>Einsatz</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <extracomment>What the bet box&apos;s number is, as a screen reader says it.</extracomment>
         <translation>Einsatz</translation>
     </message>
     <message>
@@ -277,6 +281,29 @@ What the bet box&apos;s number is, as a screen reader says it.</extracomment>
         <source>%1 of %2</source>
         <extracomment>A card&apos;s name: %1 is its rank (&quot;Queen&quot;), %2 its suit (&quot;Hearts&quot;).</extracomment>
         <translation>%2-%1</translation>
+    </message>
+</context>
+<context>
+    <name>Clips</name>
+    <message>
+        <source>Place your bets</source>
+        <translation>Bitte setzen</translation>
+    </message>
+    <message>
+        <source>You lose</source>
+        <translation>Du verlierst</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>Unentschieden</translation>
+    </message>
+    <message>
+        <source>You win!</source>
+        <translation>Du gewinnst!</translation>
+    </message>
+    <message>
+        <source>Blackjack!</source>
+        <translation>Blackjack!</translation>
     </message>
 </context>
 <context>
