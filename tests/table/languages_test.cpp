@@ -6,6 +6,7 @@
 #include "table/corvane_alert.h"
 #include "table/help_window.h"
 #include "table/insurance_dialog.h"
+#include "table/outcome_cues.h"
 #include "table/table_window.h"
 #include "table/translations_setup.h"
 
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
+#include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 #include <QMap>
@@ -284,6 +286,41 @@ TEST(Languages, GiveTheAlertRoomForItsTitle) {
             << code << ": " << alert->windowTitle().toStdString();
         alert->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+// Every frame of a clip beside the program, or none when there is no such clip.
+QList<QImage> framesOf(const QString &name) {
+    QImageReader reader(QCoreApplication::applicationDirPath() + QLatin1Char('/') + name, "gif");
+    QList<QImage> frames;
+    for (QImage frame = reader.read(); !frame.isNull(); frame = reader.read())
+        frames << frame;
+    return frames;
+}
+
+// The words of a clip are drawn from its translation: where a language words a clip differently, its
+// clip's frames differ from the English ones at both sizes; where it does not, it has none and the
+// English one is shown.
+TEST(Languages, DrawTheClipsWordsFromTheirTranslations) {
+    for (const char *code : translatedLanguages) {
+        Language language{QLatin1String(code)};
+        for (const ClipWords &clip : clipWords) {
+            const QString words = QCoreApplication::translate("Clips", clip.words);
+            SCOPED_TRACE(std::string(code) + ": " + words.toStdString());
+            for (const char *size : {"", "@2x"}) {
+                const QList<QImage> english = framesOf(QStringLiteral("%1%2.swf").arg(clip.clip, size));
+                const QList<QImage> translated =
+                    framesOf(QStringLiteral("%1_%2%3.swf").arg(clip.clip, gameLanguage(), size));
+                ASSERT_FALSE(english.isEmpty()) << clip.clip << size;
+                if (words == QLatin1String(clip.words)) {
+                    EXPECT_TRUE(translated.isEmpty()) << size;
+                } else {
+                    ASSERT_EQ(translated.size(), english.size()) << size << ": the same animation";
+                    EXPECT_TRUE(translated != english) << size << ": the words drawn differ";
+                    EXPECT_EQ(translated.first().size(), english.first().size()) << size;
+                }
+            }
+        }
     }
 }
 
