@@ -49,6 +49,10 @@
         <source>Hint</source>
         <translation>Consejo</translation>
     </message>
+    <message>
+        <source>What each choice is worth</source>
+        <translation>Lo que vale cada opción</translation>
+    </message>
 </context>
 <context>
     <name>BJInsurWindow</name>
@@ -362,54 +366,60 @@
         <translation>%1: %2.</translation>
     </message>
     <message>
-        <source>Rounds played: %1</source>
-        <translation>Manos jugadas: %1</translation>
+        <source>Rounds played</source>
+        <translation>Manos jugadas</translation>
     </message>
     <message>
-        <source>Won: %1</source>
-        <translation>Ganadas: %1</translation>
+        <source>Won</source>
+        <translation>Ganadas</translation>
     </message>
     <message>
-        <source>Lost: %1</source>
-        <translation>Perdidas: %1</translation>
+        <source>Lost</source>
+        <translation>Perdidas</translation>
     </message>
     <message>
-        <source>Pushed: %1</source>
-        <translation>Empatadas: %1</translation>
+        <source>Pushed</source>
+        <translation>Empatadas</translation>
     </message>
     <message>
-        <source>Blackjacks: %1</source>
-        <translation>Manos de blackjack: %1</translation>
+        <source>Blackjacks</source>
+        <translation>Manos de blackjack</translation>
     </message>
     <message>
-        <source>Insurance bought: %1</source>
-        <translation>Seguros comprados: %1</translation>
+        <source>Insurance bought</source>
+        <translation>Seguros comprados</translation>
     </message>
     <message>
-        <source>Insurance paid: %1</source>
-        <translation>Seguros cobrados: %1</translation>
+        <source>Insurance paid</source>
+        <translation>Seguros cobrados</translation>
     </message>
     <message>
-        <source>Doubles: %1</source>
-        <translation>Apuestas dobladas: %1</translation>
+        <source>Doubles</source>
+        <translation>Apuestas dobladas</translation>
     </message>
     <message>
-        <source>Net result: %1</source>
-        <translation>Resultado neto: %1</translation>
+        <source>Net result</source>
+        <translation>Resultado neto</translation>
     </message>
     <message>
-        <source>Highest bankroll: %1</source>
-        <translation>Máximo de tu dinero: %1</translation>
+        <source>Your Money at its highest</source>
+        <extracomment>The most money the player has held this session; &quot;Your Money&quot; is the table&apos;s caption for it.</extracomment>
+        <translation>Máximo de tu dinero</translation>
     </message>
     <message>
-        <source>Given away by choices: %1</source>
+        <source>Given away by choices</source>
         <extracomment>The money given away by choices worse than the best one.</extracomment>
-        <translation>Perdido por decisiones mejorables: %1</translation>
+        <translation>Perdido por decisiones mejorables</translation>
     </message>
     <message>
-        <source>Luck: %1 (%2 standard deviations)</source>
-        <extracomment>The result less what the choices made were expected to bring, then in standard deviations.</extracomment>
-        <translation>Suerte: %1 (%2 desviaciones típicas)</translation>
+        <source>Luck</source>
+        <extracomment>The result less what the choices made were expected to bring.</extracomment>
+        <translation>Suerte</translation>
+    </message>
+    <message>
+        <source>Luck in standard deviations</source>
+        <extracomment>The luck as a number of standard deviations.</extracomment>
+        <translation>Suerte en desviaciones típicas</translation>
     </message>
 </context>
 <context>

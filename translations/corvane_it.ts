@@ -49,6 +49,10 @@
         <source>Hint</source>
         <translation>Consiglio</translation>
     </message>
+    <message>
+        <source>What each choice is worth</source>
+        <translation>Quanto vale ogni scelta</translation>
+    </message>
 </context>
 <context>
     <name>BJInsurWindow</name>
@@ -365,54 +369,60 @@
         <translation>%1: %2.</translation>
     </message>
     <message>
-        <source>Rounds played: %1</source>
-        <translation>Mani giocate: %1</translation>
+        <source>Rounds played</source>
+        <translation>Mani giocate</translation>
     </message>
     <message>
-        <source>Won: %1</source>
-        <translation>Vinte: %1</translation>
+        <source>Won</source>
+        <translation>Vinte</translation>
     </message>
     <message>
-        <source>Lost: %1</source>
-        <translation>Perse: %1</translation>
+        <source>Lost</source>
+        <translation>Perse</translation>
     </message>
     <message>
-        <source>Pushed: %1</source>
-        <translation>Pari: %1</translation>
+        <source>Pushed</source>
+        <translation>Pari</translation>
     </message>
     <message>
-        <source>Blackjacks: %1</source>
-        <translation>Blackjack fatti: %1</translation>
+        <source>Blackjacks</source>
+        <translation>Blackjack fatti</translation>
     </message>
     <message>
-        <source>Insurance bought: %1</source>
-        <translation>Assicurazioni prese: %1</translation>
+        <source>Insurance bought</source>
+        <translation>Assicurazioni prese</translation>
     </message>
     <message>
-        <source>Insurance paid: %1</source>
-        <translation>Assicurazioni pagate: %1</translation>
+        <source>Insurance paid</source>
+        <translation>Assicurazioni pagate</translation>
     </message>
     <message>
-        <source>Doubles: %1</source>
-        <translation>Raddoppi: %1</translation>
+        <source>Doubles</source>
+        <translation>Raddoppi</translation>
     </message>
     <message>
-        <source>Net result: %1</source>
-        <translation>Risultato netto: %1</translation>
+        <source>Net result</source>
+        <translation>Risultato netto</translation>
     </message>
     <message>
-        <source>Highest bankroll: %1</source>
-        <translation>Massimo dei tuoi soldi: %1</translation>
+        <source>Your Money at its highest</source>
+        <extracomment>The most money the player has held this session; &quot;Your Money&quot; is the table&apos;s caption for it.</extracomment>
+        <translation>Massimo dei tuoi soldi</translation>
     </message>
     <message>
-        <source>Given away by choices: %1</source>
+        <source>Given away by choices</source>
         <extracomment>The money given away by choices worse than the best one.</extracomment>
-        <translation>Perso con scelte non ottimali: %1</translation>
+        <translation>Perso con scelte non ottimali</translation>
     </message>
     <message>
-        <source>Luck: %1 (%2 standard deviations)</source>
-        <extracomment>The result less what the choices made were expected to bring, then in standard deviations.</extracomment>
-        <translation>Fortuna: %1 (%2 deviazioni standard)</translation>
+        <source>Luck</source>
+        <extracomment>The result less what the choices made were expected to bring.</extracomment>
+        <translation>Fortuna</translation>
+    </message>
+    <message>
+        <source>Luck in standard deviations</source>
+        <extracomment>The luck as a number of standard deviations.</extracomment>
+        <translation>Fortuna in deviazioni standard</translation>
     </message>
 </context>
 <context>

@@ -49,6 +49,10 @@
         <source>Hint</source>
         <translation>Dica</translation>
     </message>
+    <message>
+        <source>What each choice is worth</source>
+        <translation>Quanto vale cada escolha</translation>
+    </message>
 </context>
 <context>
     <name>BJInsurWindow</name>
@@ -362,54 +366,60 @@
         <translation>%1: %2.</translation>
     </message>
     <message>
-        <source>Rounds played: %1</source>
-        <translation>Rodadas jogadas: %1</translation>
+        <source>Rounds played</source>
+        <translation>Rodadas jogadas</translation>
     </message>
     <message>
-        <source>Won: %1</source>
-        <translation>Ganhas: %1</translation>
+        <source>Won</source>
+        <translation>Ganhas</translation>
     </message>
     <message>
-        <source>Lost: %1</source>
-        <translation>Perdidas: %1</translation>
+        <source>Lost</source>
+        <translation>Perdidas</translation>
     </message>
     <message>
-        <source>Pushed: %1</source>
-        <translation>Empatadas: %1</translation>
+        <source>Pushed</source>
+        <translation>Empatadas</translation>
     </message>
     <message>
-        <source>Blackjacks: %1</source>
-        <translation>Blackjacks feitos: %1</translation>
+        <source>Blackjacks</source>
+        <translation>Blackjacks feitos</translation>
     </message>
     <message>
-        <source>Insurance bought: %1</source>
-        <translation>Seguros comprados: %1</translation>
+        <source>Insurance bought</source>
+        <translation>Seguros comprados</translation>
     </message>
     <message>
-        <source>Insurance paid: %1</source>
-        <translation>Seguros pagos: %1</translation>
+        <source>Insurance paid</source>
+        <translation>Seguros pagos</translation>
     </message>
     <message>
-        <source>Doubles: %1</source>
-        <translation>Apostas dobradas: %1</translation>
+        <source>Doubles</source>
+        <translation>Apostas dobradas</translation>
     </message>
     <message>
-        <source>Net result: %1</source>
-        <translation>Resultado líquido: %1</translation>
+        <source>Net result</source>
+        <translation>Resultado líquido</translation>
     </message>
     <message>
-        <source>Highest bankroll: %1</source>
-        <translation>Maior valor do seu dinheiro: %1</translation>
+        <source>Your Money at its highest</source>
+        <extracomment>The most money the player has held this session; &quot;Your Money&quot; is the table&apos;s caption for it.</extracomment>
+        <translation>Máximo do seu dinheiro</translation>
     </message>
     <message>
-        <source>Given away by choices: %1</source>
+        <source>Given away by choices</source>
         <extracomment>The money given away by choices worse than the best one.</extracomment>
-        <translation>Perdido em escolhas piores: %1</translation>
+        <translation>Perdido em escolhas piores</translation>
     </message>
     <message>
-        <source>Luck: %1 (%2 standard deviations)</source>
-        <extracomment>The result less what the choices made were expected to bring, then in standard deviations.</extracomment>
-        <translation>Sorte: %1 (%2 desvios-padrão)</translation>
+        <source>Luck</source>
+        <extracomment>The result less what the choices made were expected to bring.</extracomment>
+        <translation>Sorte</translation>
+    </message>
+    <message>
+        <source>Luck in standard deviations</source>
+        <extracomment>The luck as a number of standard deviations.</extracomment>
+        <translation>Sorte em desvios-padrão</translation>
     </message>
 </context>
 <context>

@@ -19,7 +19,6 @@
 #include <QFontMetricsF>
 #include <QImageReader>
 #include <QLabel>
-#include <QListWidget>
 #include <QMap>
 #include <QMenu>
 #include <QMessageBox>
@@ -57,10 +56,6 @@ void collectStrings(QWidget *window, const QString &where, Strings &strings) {
             strings[key + QStringLiteral(" text")] = label->text();
         if (auto *button = qobject_cast<QAbstractButton *>(widget))
             strings[key + QStringLiteral(" text")] = button->text();
-        if (auto *list = qobject_cast<QListWidget *>(widget)) {
-            for (int i = 0; i < list->count(); ++i)
-                strings[key + QStringLiteral(" line %1").arg(i + 1)] = list->item(i)->text();
-        }
         if (auto *menu = qobject_cast<QMenu *>(widget))
             strings[key + QStringLiteral(" text")] = menu->title();
         if (auto *text = qobject_cast<QPlainTextEdit *>(widget)) {
@@ -110,7 +105,7 @@ Strings stringsOfASession() {
 
 // Words that are the same in every language: the program's names, the dollar, numbers, Qt's "OK".
 bool sameInEveryLanguage(const QString &text) {
-    static const QRegularExpression numbersAndSigns(QStringLiteral("^[-0-9.,$ ]*$"));
+    static const QRegularExpression numbersAndSigns(QStringLiteral("^[-+\u2212\u00a00-9.,$ ]*$"));
     // "No" is the Spanish and Italian word as well.
     static const QStringList names{QStringLiteral("Nimbrel - Corvane"),
                                    QStringLiteral("Corvane"),
