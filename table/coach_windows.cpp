@@ -73,7 +73,7 @@ BJStats::BJStats() : QDialog(nullptr) {
     setAttribute(Qt::WA_DeleteOnClose);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(heading(tr("The session's record"), this));
-    auto *figures = new QGridLayout;
+    figures = new QGridLayout;
     figures->setColumnStretch(0, 1);
     layout->addLayout(figures);
     layout->addStretch();
@@ -82,7 +82,6 @@ BJStats::BJStats() : QDialog(nullptr) {
 }
 
 void BJStats::showRecord(const QList<RecordLine> &lines) {
-    auto *figures = static_cast<QGridLayout *>(layout()->itemAt(1)->layout());
     const bool firstFill = lblValues.isEmpty();
     while (lblValues.size() < lines.size()) {
         const int row = int(lblValues.size());

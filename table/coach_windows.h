@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QList>
 
+class QGridLayout;
 class QLabel;
 class QPushButton;
 
@@ -42,5 +43,6 @@ public:
     QPushButton *cmdClose = nullptr;
 
 private:
+    QGridLayout *figures = nullptr;
     QList<QLabel *> lblNames;
 };
