@@ -26,6 +26,8 @@ int stretchOf(const QFont &font) {
 // either way, so the guess is checked and narrowed further a step at a time.
 std::optional<QFont> narrowedToFit(QFont font, const QString &text, int width) {
     const qreal full = widthOf(text, font);
+    if (full <= 0 || width <= 0)
+        return std::nullopt;
     int stretch = std::min(stretchOf(font) - 1, int(std::floor(stretchOf(font) * width / full)));
     for (; stretch >= QFont::UltraCondensed; --stretch) {
         font.setStretch(stretch);
