@@ -7,12 +7,26 @@
 #     (the clip player goes by the content, not by the name);
 #   a@2x.swf loss@2x.swf draw@2x.swf win@2x.swf bj@2x.swf
 #     the same clips drawn at 450 x 98, which the player shows instead on
-#     screens of two device pixels per pixel.
+#     screens of two device pixels per pixel;
+#   a_de.swf loss_de@2x.swf ...
+#     the clips again with their words in each language whose translation
+#     (translations/corvane_<language>.ts, context "Clips") words them
+#     differently from the English.
+#
+#   media/make_media.sh [--clips]     (--clips: the clips alone, no sounds)
+#
 # Rerunnable from any directory; sox runs in repeatable mode and the random
 # choices use a fixed seed, so each run gives the same files.
 set -euo pipefail
 
-for tool in sox espeak-ng convert identify awk; do
+only_clips=false
+[[ "${1-}" == --clips ]] && only_clips=true
+# The words are split into letters by the shell, which needs a UTF-8 locale for letters beyond ASCII.
+export LC_ALL=C.UTF-8
+
+tools="convert identify awk"
+$only_clips || tools="sox espeak-ng $tools"
+for tool in $tools; do
     command -v "$tool" >/dev/null || {
         echo "make_media: '$tool' is missing (apt-get install sox espeak-ng imagemagick mawk)" >&2
         exit 1
@@ -20,12 +34,14 @@ for tool in sox espeak-ng convert identify awk; do
 done
 
 out="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+translations="$out/../translations"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
 # ---------------------------------------------------------------------------
 # Sounds: mono, 16-bit signed PCM at 22050 Hz, normalised to -1 dBFS.
 # ---------------------------------------------------------------------------
+if ! $only_clips; then
 rate=22050
 fmt=(-r "$rate" -c 1 -b 16 -e signed-integer)
 sx() { sox -R -V1 "$@"; }
@@ -131,6 +147,7 @@ done < <(awk 'BEGIN {
     } }')
 sx -m "${claps[@]}" "$work/clap.wav" reverb 30 40 60 pad 0 0.05 trim 0 1.6 fade 0 1.6 0.3
 finish "$work/clap.wav" clap.wav
+fi
 
 # ---------------------------------------------------------------------------
 # Clips: 225 x 49 animated GIFs on the strip's green, looping forever. Each
@@ -199,7 +216,7 @@ function say(x, y, s, fill, edge, w) {   # outlined text: the outline first, the
 }
 '
 
-clip() { # name frames delay(1/100 s) awk-program [awk -v assignments...]
+clip() { # file frames delay(1/100 s) awk-program [awk -v assignments...]
     local name=$1 frames=$2 delay=$3 prog=$4 f k offset mvg file
     shift 4
     for k in 1 2; do
@@ -216,9 +233,46 @@ $mvg" "$work/$file/$(printf %03d "$f").png"
     done
 }
 
+# The translation of an English clip's words in a .ts file, or nothing when it has none.
+translated() { # ts-file english
+    awk -v want="$2" '
+    function plain(s) {
+        gsub(/&#xa0;/, "\302\240", s); gsub(/&lt;/, "<", s); gsub(/&gt;/, ">", s)
+        gsub(/&quot;/, "\"", s); gsub(/&apos;/, "\047", s); gsub(/&amp;/, "\\&", s); return s
+    }
+    /<name>/ { sub(/.*<name>/, ""); sub(/<\/name>.*/, ""); context = $0 }
+    /<source>/ { sub(/.*<source>/, ""); sub(/<\/source>.*/, ""); source = plain($0) }
+    /<translation>/ && context == "Clips" && source == want {
+        sub(/.*<translation>/, ""); sub(/<\/translation>.*/, ""); print plain($0); exit
+    }' "$1"
+}
+
+# The words' letters one a line, for awk, which counts bytes rather than letters.
+letters() { # text
+    local i
+    for ((i = 0; i < ${#1}; i++)); do printf '%s\n' "${1:i:1}"; done
+}
+
+# The largest size up to `size` at which the words are at most `width` pixels wide.
+fitted_size() { # font size width text
+    local adv
+    adv="$(advances "$1" "$2" "$4")"
+    awk -v size="$2" -v width="$3" -v adv="$adv" 'BEGIN {
+        m = split(adv, w, " "); s = (w[m] > width) ? size * width / w[m] : size; printf "%.1f\n", s }'
+}
+
+# The five clips with the given words, into files named after the clip and the suffix ("", "_de").
+clips() { # suffix idle-words loss-words push-words win-words blackjack-words
+    local suffix=$1 size
+    # A translation's clip is drawn only where its words differ from the English: the game shows the
+    # English clip in place of a missing one.
+    drawn() { [[ -z "$suffix" || "$1" != "${english[$2]}" ]]; }
+
 # a: the idle clip. "Place your bets" in cream script breathing gently on the
 # bare felt, with little gold twinkles coming and going around it.
-clip a 40 8 '
+if drawn "$2" 0; then
+size="$(fitted_size "$script" 32 195 "$2")"
+clip "a$suffix" 40 8 '
 BEGIN {
     for (i = 0; i < 10; i++) {
         x = 8 + 209 * rnd(i); y = (i % 2) ? 6 + 5 * rnd(i + 20) : 41 + 4 * rnd(i + 40)
@@ -228,34 +282,42 @@ BEGIN {
     }
     p = 0.5 + 0.5 * sin(2 * PI * t); s = 1 + 0.035 * p
     printf "push graphic-context\ntranslate 112.5,25\nscale %.4f,%.4f\n", s, s
-    printf "font %s\nfont-size 32\ntext-anchor middle\n", font_name
-    printf "fill rgba(0,60,20,0.6)\ntext 1.5,10 \"Place your bets\"\n"
-    printf "fill rgba(255,246,208,%.3f)\ntext 0,8.5 \"Place your bets\"\n", 0.72 + 0.28 * p
+    printf "font %s\nfont-size %s\ntext-anchor middle\n", font_name, size
+    printf "fill rgba(0,60,20,0.6)\ntext 1.5,10 \"%s\"\n", text
+    printf "fill rgba(255,246,208,%.3f)\ntext 0,8.5 \"%s\"\n", 0.72 + 0.28 * p, text
     print "pop graphic-context"
-}' -v font_name="$script"
+}' -v font_name="$script" -v size="$size" -v text="$2"
+fi
 
 # loss: on a dark red banner "You lose" slides in from the left, sags a
-# little while small arrows sink at either side, then fades away.
-clip loss 36 8 '
+# little while small arrows sink at either side, then fades away. Longer
+# words come to rest centred, in a smaller size when they need it.
+if drawn "$3" 1; then
+size="$(fitted_size "$sans" 26 165 "$3")"
+clip "loss$suffix" 36 8 '
 BEGIN {
     banner("rgb(60,6,10)", "rgb(170,28,36)", 1.5)
     for (k = 0; k < 2; k++) {          # sinking arrows
         d = frac(2 * t + k * 0.5); x = k ? 203 : 22; y = 12 + 22 * d; a = sin(PI * d) * 0.9
         printf "fill rgba(255,80,70,%.2f)\npolygon %.1f,%.1f %.1f,%.1f %.1f,%.1f\n", a, x - 6, y, x + 6, y, x, y + 8
     }
-    x = -110 + 169 * ease_out(f / 9)
+    m = split(adv, w, " "); rest = (w[m] > 107) ? 112.5 - w[m] / 2 : 59
+    x = -110 + (rest + 110) * ease_out(f / 9)
     sag = (f > 9) ? 3 * clamp((f - 9) / 14) : 0
     v = 1 - clamp((f - 29) / 6)        # fading out by sinking into the banner colour
-    font(font_name, 26)
+    font(font_name, size)
     clip_to_banner()
-    say(x + 1.5, 35 + sag + 1.5, "You lose", sprintf("rgba(0,0,0,%.2f)", 0.6 * v), "", 0)
-    say(x, 35 + sag, "You lose", mix(60, 6, 10, 255, 84, 72, v), mix(60, 6, 10, 30, 0, 0, v), 2)
+    say(x + 1.5, 35 + sag + 1.5, text, sprintf("rgba(0,0,0,%.2f)", 0.6 * v), "", 0)
+    say(x, 35 + sag, text, mix(60, 6, 10, 255, 84, 72, v), mix(60, 6, 10, 30, 0, 0, v), 2)
     print "pop graphic-context"
-}' -v font_name="$sans"
+}' -v font_name="$sans" -v size="$size" -v text="$3" -v adv="$(advances "$sans" "$size" "$3")"
+fi
 
 # draw: "Push" swings to and fro like a pendulum on a slate banner, between
 # two steady equals signs.
-clip draw 32 8 '
+if drawn "$4" 2; then
+size="$(fitted_size "$serif" 30 140 "$4")"
+clip "draw$suffix" 32 8 '
 BEGIN {
     banner("rgb(36,50,74)", "rgb(184,196,214)", 1.5)
     for (k = 0; k < 2; k++) {
@@ -264,17 +326,19 @@ BEGIN {
     }
     a = 11 * sin(2 * PI * t)
     printf "push graphic-context\ntranslate 112.5,-30\nrotate %.2f\n", a
-    printf "font %s\nfont-size 30\ntext-anchor middle\n", font_name
-    printf "fill rgba(0,0,0,0.5)\ntext 1.5,66.5 \"Push\"\n"
-    printf "fill rgb(10,16,30)\nstroke rgb(10,16,30)\nstroke-width 2\ntext 0,65 \"Push\"\nstroke none\n"
-    printf "fill rgb(240,244,250)\ntext 0,65 \"Push\"\n"
+    printf "font %s\nfont-size %s\ntext-anchor middle\n", font_name, size
+    printf "fill rgba(0,0,0,0.5)\ntext 1.5,66.5 \"%s\"\n", text
+    printf "fill rgb(10,16,30)\nstroke rgb(10,16,30)\nstroke-width 2\ntext 0,65 \"%s\"\nstroke none\n", text
+    printf "fill rgb(240,244,250)\ntext 0,65 \"%s\"\n", text
     print "pop graphic-context"
-}' -v font_name="$serif"
+}' -v font_name="$serif" -v size="$size" -v text="$4"
+fi
 
 # win: gold "You win!" on a deep green banner, the letters bouncing one after
 # the other, with sparkles bursting around them.
-win_text='You win!'
-clip win 32 8 '
+if drawn "$5" 3; then
+size="$(fitted_size "$sans" 28 200 "$5")"
+clip "win$suffix" 32 8 '
 BEGIN {
     banner("rgb(0,82,28)", "rgb(245,197,66)", 1.5)
     for (i = 0; i < 12; i++) {
@@ -282,22 +346,24 @@ BEGIN {
         if (i % 6 == 5) { x = 60 + 105 * rnd(i + 13); y = 8 + 4 * rnd(i + 23) }   # a glint on the letters
         star(x, y, 7 * clamp(sin(2 * PI * (2 * t + rnd(i + 7)))) ^ 3, (i % 3) ? "rgb(255,220,90)" : "white")
     }
-    m = split(adv, w, " "); x0 = 112.5 - w[m] / 2
-    font(font_name, 28)
+    m = split(adv, w, " "); x0 = 112.5 - w[m] / 2; count = split(letters, ch, "\n")
+    font(font_name, size)
     for (pass = 0; pass < 2; pass++)    # all the shadows first, then the letters over them
-        for (i = 1; i <= length(text); i++) {
-            c = substr(text, i, 1); if (c == " ") continue
+        for (i = 1; i <= count; i++) {
+            c = ch[i]; if (c == " " || c == "\302\240") continue
             h = 8 * (sin(PI * frac(2 * t - (i - 1) * 0.07))) ^ 2
             x = x0 + w[i]; y = 37 - h
             if (pass == 0) say(x + 1.5, y + 2, c, "rgba(0,0,0,0.45)", "", 0)
             else say(x, y, c, "rgb(255,210,63)", "rgb(110,58,0)", 2.2)
         }
-}' -v font_name="$sans" -v text="$win_text" -v adv="$(advances "$sans" 28 "$win_text")"
+}' -v font_name="$sans" -v size="$size" -v letters="$(letters "$5")" -v adv="$(advances "$sans" "$size" "$5")"
+fi
 
 # bj: "Blackjack!" zooms in over a turning gold sunburst, lands with a flash,
 # then its letters run through the colours of the rainbow.
-bj_text='Blackjack!'
-clip bj 36 7 '
+if drawn "$6" 4; then
+size="$(fitted_size "$sans" 29 200 "$6")"
+clip "bj$suffix" 36 7 '
 BEGIN {
     clip_to_banner()
     print "fill rgb(48,0,22)\nrectangle 0,0 225,49"
@@ -312,13 +378,13 @@ BEGIN {
         x = (i % 2) ? 12 + 28 * rnd(i) : 185 + 28 * rnd(i); y = 9 + 31 * rnd(i + 9)
         if (f > 7) star(x, y, 5.5 * clamp(sin(2 * PI * (3 * t + rnd(i + 5)))) ^ 2, "rgb(255,240,170)")
     }
-    m = split(adv, w, " ")
+    m = split(adv, w, " "); count = split(letters, ch, "\n")
     s = 0.15 + 0.85 * ease_back(f / 7)
-    font(font_name, 29)
+    font(font_name, size)
     printf "push graphic-context\ntranslate 112.5,24.5\nscale %.3f,%.3f\n", s, s
     for (pass = 0; pass < 2; pass++)
-        for (i = 1; i <= length(text); i++) {
-            c = substr(text, i, 1); x = w[i] - w[m] / 2
+        for (i = 1; i <= count; i++) {
+            c = ch[i]; x = w[i] - w[m] / 2
             col = (f < 8) ? "rgb(255,222,70)" : hsl(50 + 360 * 2 * t - (i - 1) * 36, 1, 0.66)
             if (pass == 0) say(x + 1.5, 12.5, c, "rgba(0,0,0,0.5)", "", 0)
             else say(x, 10.5, c, col, "rgb(40,0,10)", 2.4)
@@ -326,6 +392,23 @@ BEGIN {
     print "pop graphic-context"
     if (f == 8 || f == 9)              # the flash as it lands
         printf "fill rgba(255,255,255,%.2f)\nroundrectangle 2.5,2.5 222,46 10,10\n", f == 8 ? 0.75 : 0.35
-}' -v font_name="$sans" -v text="$bj_text" -v adv="$(advances "$sans" 29 "$bj_text")"
+}' -v font_name="$sans" -v size="$size" -v letters="$(letters "$6")" -v adv="$(advances "$sans" "$size" "$6")"
+fi
+}
 
-echo "make_media: wrote the wave files and the clips in $out"
+english=("Place your bets" "You lose" "Push" "You win!" "Blackjack!")
+clips "" "${english[@]}"
+echo "make_media: wrote the English clips in $out"
+
+# Each translation's clips, where its words differ from the English.
+for ts in "$translations"/corvane_*.ts; do
+    language="${ts##*/corvane_}"
+    language="${language%.ts}"
+    words=()
+    for english_words in "${english[@]}"; do
+        said="$(translated "$ts" "$english_words")"
+        words+=("${said:-$english_words}")
+    done
+    clips "_$language" "${words[@]}"
+    echo "make_media: wrote the clips in $language"
+done

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMovie>
 #include <QPainter>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
@@ -45,14 +46,19 @@ QRect showAllRect(const QSize &frame, const QRect &area) {
                  area.y() + (area.height() - fitted.height()) / 2, fitted.width(), fitted.height());
 }
 
-// "\win.swf" -> "\win@2x.swf": the clip drawn at twice the size, for screens of more than one device
-// pixel per pixel. Either separator may end the folder part of a built path.
-QString doubleSizeName(const QString &builtPath) {
+// `builtPath` with `tag` put before its suffix. Either separator may end the folder part of a built path.
+QString taggedName(const QString &builtPath, QLatin1String tag) {
     const qsizetype nameStart =
         std::max(builtPath.lastIndexOf(QLatin1Char('/')), builtPath.lastIndexOf(QLatin1Char('\\'))) + 1;
     const qsizetype dot = builtPath.lastIndexOf(QLatin1Char('.'));
     const qsizetype suffixAt = dot > nameStart ? dot : builtPath.size();
-    return QString(builtPath).insert(suffixAt, QLatin1String("@2x"));
+    return QString(builtPath).insert(suffixAt, tag);
+}
+
+// "\win.swf" -> "\win@2x.swf": the clip drawn at twice the size, for screens of more than one device
+// pixel per pixel.
+QString doubleSizeName(const QString &builtPath) {
+    return taggedName(builtPath, QLatin1String("@2x"));
 }
 
 // On a sharper screen the double-size clip is shown when there is one that plays; else the clip itself,
@@ -63,6 +69,19 @@ std::unique_ptr<QMovie> openClipFor(const QString &builtPath, qreal devicePixelR
             return sharp;
     }
     return openClip(locateMediaFile(builtPath));
+}
+
+// The clip with its words in `language` ("\win_de.swf") when there is one that plays, else the English.
+std::unique_ptr<QMovie> openClipFor(const QString &builtPath, const QString &language,
+                                    qreal devicePixelRatio) {
+    // A language is letters and underscores ("pt_BR"); anything else would reach outside the clip's name.
+    static const QRegularExpression languageCode(QStringLiteral("^[A-Za-z]+(_[A-Za-z]+)*$"));
+    if (languageCode.match(language).hasMatch()) {
+        const QByteArray tag = '_' + language.toLatin1();
+        if (auto translated = openClipFor(taggedName(builtPath, QLatin1String(tag)), devicePixelRatio))
+            return translated;
+    }
+    return openClipFor(builtPath, devicePixelRatio);
 }
 
 } // namespace
@@ -76,7 +95,7 @@ AnimationPlayer::~AnimationPlayer() = default;
 
 void AnimationPlayer::setMovie(const QString &builtPath) {
     clipPath = builtPath;
-    clip = openClipFor(builtPath, devicePixelRatioF());
+    clip = openClipFor(builtPath, wordsLanguage, devicePixelRatioF());
     resumeWhenShown = false;
     if (clip) {
         clip->setParent(this);

@@ -20,6 +20,10 @@ public:
 
     // The clip path exactly as built; a backslash in it is taken as a directory separator.
     void setMovie(const QString &builtPath);
+    // The language of the words drawn into the clips, as the clips' names carry it: with "de", "\win.swf"
+    // is looked for as "\win_de.swf" first, and a clip missing in that language is shown in English, as
+    // named. Empty (the default) is English. Takes effect with the next clip.
+    void setWordsLanguage(const QString &language) { wordsLanguage = language; }
     QString movie() const { return clipPath; }
 
     bool isPlaying() const;
@@ -44,6 +48,7 @@ private:
     bool isLastFrame(int frameNumber) const;
 
     QString clipPath;
+    QString wordsLanguage;
     std::unique_ptr<QMovie> clip;
     QColor background{0x00, 0x9A, 0x34};
     bool looping = true;

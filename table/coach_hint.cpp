@@ -3,18 +3,25 @@
 #include "table/coach_windows.h"
 #include "table/window_placement.h"
 
-CoachHint::CoachHint(QWidget *table) : table(table) {}
+#include <QTimer>
+
+CoachHint::CoachHint(QWidget *table, std::function<QString()> answer)
+    : table(table), answer(std::move(answer)) {}
 
 CoachHint::~CoachHint() {
     delete window.data();
 }
 
-void CoachHint::show(const QString &words, const QList<QRect> &keepClear) {
-    if (!window)
+QString CoachHint::show(const QList<QRect> &keepClear) {
+    if (!window) {
         window = new BJHint(table);
+        updatePending = false;
+    }
+    const QString words = answer();
     window->showHint(words);
     placeBesideTable(window, table, Qt::AlignBottom, keepClear);
     window->show();
+    return words;
 }
 
 void CoachHint::close() {
@@ -22,7 +29,20 @@ void CoachHint::close() {
         window->close();
 }
 
-void CoachHint::putAway() {
-    if (window)
-        window->hide();
+// A round reports several changes for one step of play (the card, the total, the controls); the decision
+// is asked for once they are all told, from the event loop. The window is the timer's context, so a
+// window closed and deleted meanwhile takes the update with it.
+void CoachHint::updateSoon() {
+    if (!window || !window->isVisible() || updatePending)
+        return;
+    updatePending = true;
+    QTimer::singleShot(0, window, [this] { update(); });
+}
+
+void CoachHint::update() {
+    updatePending = false;
+    if (!window || !window->isVisible())
+        return;
+    window->showHint(answer());
+    keepOnScreen(window);
 }

@@ -5,32 +5,38 @@
 #include <QList>
 #include <QPointer>
 #include <QRect>
+#include <functional>
 
 class BJHint;
 class QString;
 class QWidget;
 
 // The coach's answer on screen, in a window beside the table that never covers the table's controls,
-// cards or captions. The answer stands until its decision has passed: a card, an amount, the actions
-// allowed or the offer changing puts it away. It closes with the table.
+// cards or captions. Once opened it stays until the player closes it, or the table closes: whatever the
+// round reports (a card, an amount, the actions allowed, the offer) may change the decision, and the
+// answer is brought up to date once the round has told all of it.
 class CoachHint final : public RoundListener {
 public:
-    explicit CoachHint(QWidget *table);
+    // `answer` gives the coach's answer to the decision the table is at.
+    CoachHint(QWidget *table, std::function<QString()> answer);
     ~CoachHint() override;
 
-    // Shows `words`, leaving `keepClear` uncovered.
-    void show(const QString &words, const QList<QRect> &keepClear);
+    // Shows the answer, leaving `keepClear` uncovered, and returns it.
+    QString show(const QList<QRect> &keepClear);
     void close();
 
-    void cardDealt(const report::CardDealt &) override { putAway(); }
-    void boxChanged(const report::BoxChanged &) override { putAway(); }
-    void amountsChanged(const report::AmountsChanged &) override { putAway(); }
-    void controlsChanged(const report::ControlsChanged &) override { putAway(); }
-    void insuranceOfferClosed(const report::InsuranceOfferClosed &) override { putAway(); }
+    void cardDealt(const report::CardDealt &) override { updateSoon(); }
+    void boxChanged(const report::BoxChanged &) override { updateSoon(); }
+    void amountsChanged(const report::AmountsChanged &) override { updateSoon(); }
+    void controlsChanged(const report::ControlsChanged &) override { updateSoon(); }
+    void insuranceOfferClosed(const report::InsuranceOfferClosed &) override { updateSoon(); }
 
 private:
-    void putAway();
+    void updateSoon();
+    void update();
 
     QWidget *table;
+    std::function<QString()> answer;
     QPointer<BJHint> window;
+    bool updatePending = false;
 };

@@ -3,21 +3,48 @@
 #include "table/table_pictures.h"
 
 #include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-// A window that takes no focus is one that no desktop activates: the keys stay with the table.
+namespace {
+
+QLabel *heading(const QString &text, QWidget *window) {
+    auto *label = new QLabel(text, window);
+    label->setObjectName(QStringLiteral("lblHeading"));
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.2);
+    label->setFont(font);
+    return label;
+}
+
+QPushButton *closeButton(QWidget *window, QVBoxLayout *layout) {
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);
+    QPushButton *button = buttons->button(QDialogButtonBox::Close);
+    button->setObjectName(QStringLiteral("cmdClose"));
+    QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QWidget::close);
+    layout->addWidget(buttons);
+    return button;
+}
+
+} // namespace
+
+// A window that takes no focus is one that no desktop activates: the keys stay with the table. Its Close
+// button takes no focus either, so a click on it leaves the keys with the table too.
 BJHint::BJHint(QWidget *table) : QWidget(table, Qt::Tool | Qt::WindowDoesNotAcceptFocus) {
     setObjectName(QStringLiteral("BJHint"));
     setWindowTitle(tr("Hint"));
     setAttribute(Qt::WA_ShowWithoutActivating);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(heading(tr("What each choice is worth"), this));
     lblHint = new QLabel(this);
     lblHint->setObjectName(QStringLiteral("lblHint"));
     lblHint->setWordWrap(true);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(lblHint);
+    layout->addWidget(lblHint, 1);
+    cmdClose = closeButton(this, layout);
+    cmdClose->setFocusPolicy(Qt::NoFocus);
     // Room for the longest answer, three choices, in a few lines where it can; in more where the screen
     // leaves less room beside the table.
     const int character = lblHint->fontMetrics().averageCharWidth();
@@ -26,13 +53,15 @@ BJHint::BJHint(QWidget *table) : QWidget(table, Qt::Tool | Qt::WindowDoesNotAcce
 }
 
 QSize BJHint::sizeHint() const {
-    return {lblHint->fontMetrics().averageCharWidth() * 56,
-            heightForWidth(lblHint->fontMetrics().averageCharWidth() * 56)};
+    const int width = lblHint->fontMetrics().averageCharWidth() * 56;
+    return {width, heightForWidth(width)};
 }
 
+// A new answer may take more lines or fewer: the window keeps its width and takes the height it needs.
 void BJHint::showHint(const QString &words) {
     lblHint->setText(words);
     lblHint->setAccessibleName(words);
+    resize(width(), heightForWidth(width()));
 }
 
 // Sized by its layout, the window stays whole and sharp at any scale of the desktop.
@@ -42,31 +71,39 @@ BJStats::BJStats() : QDialog(nullptr) {
     setWindowIcon(corvaneIcon());
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
-    lstRecord = new QListWidget(this);
-    lstRecord->setObjectName(QStringLiteral("lstRecord"));
-    lstRecord->setAccessibleName(tr("The session's record"));
-    lstRecord->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    lstRecord->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    lstRecord->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(lstRecord);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
-    layout->addWidget(buttons);
+    layout->addWidget(heading(tr("The session's record"), this));
+    figures = new QGridLayout;
+    figures->setColumnStretch(0, 1);
+    layout->addLayout(figures);
+    layout->addStretch();
+    cmdClose = closeButton(this, layout);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    lstRecord->setFocus();
 }
 
-void BJStats::showRecord(const QStringList &lines) {
-    const int current = std::max(lstRecord->currentRow(), 0);
-    lstRecord->clear();
-    lstRecord->addItems(lines);
-    lstRecord->setCurrentRow(current);
-    // Every line whole, the longest with room to spare in any language.
-    int widest = 0;
-    for (const QString &line : lines)
-        widest = std::max(widest, lstRecord->fontMetrics().horizontalAdvance(line));
-    const int frame = 2 * lstRecord->frameWidth();
-    lstRecord->setFixedSize(widest + frame + lstRecord->fontMetrics().averageCharWidth() * 4,
-                            lstRecord->sizeHintForRow(0) * lstRecord->count() + frame);
+void BJStats::showRecord(const QList<RecordLine> &lines) {
+    const bool firstFill = lblValues.isEmpty();
+    while (lblValues.size() < lines.size()) {
+        const int row = int(lblValues.size());
+        auto *name = new QLabel(this);
+        auto *value = new QLabel(this);
+        value->setObjectName(QStringLiteral("lblValue%1").arg(row + 1));
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        value->setFocusPolicy(Qt::TabFocus);
+        name->setBuddy(value);
+        figures->addWidget(name, row, 0);
+        figures->addWidget(value, row, 1);
+        lblNames << name;
+        lblValues << value;
+    }
+    for (qsizetype row = 0; row < lines.size(); ++row) {
+        lblNames[row]->setText(lines[row].name);
+        lblValues[row]->setText(lines[row].value);
+        lblValues[row]->setAccessibleName(lines[row].name);
+    }
+    if (firstFill && !lblValues.isEmpty())
+        lblValues.first()->setFocus();
+    // The window takes its new size now rather than when the layout next runs, so that it can be kept on
+    // the screen at that size.
+    layout()->activate();
 }

@@ -13,13 +13,16 @@ class CoachWords {
     Q_DECLARE_TR_FUNCTIONS(CoachWords)
 };
 
+// The table's dollar sign, which the table shows before every amount.
+const QString dollar = QStringLiteral("$");
+
 // An amount that is not a whole number of the table's steps: two decimals in the system's locale.
 QString cents(double amount) {
-    return QLocale().toString(std::abs(amount), 'f', 2);
+    return dollar + QLocale().toString(std::abs(amount), 'f', 2);
 }
 
-QString signedCents(double amount) {
-    return (amount < 0 ? QLocale().negativeSign() : QLocale().positiveSign()) + cents(amount);
+QString sign(double amount) {
+    return amount < 0 ? QLocale().negativeSign() : amount > 0 ? QLocale().positiveSign() : QString();
 }
 
 QString choiceName(Choice choice) {
@@ -64,26 +67,28 @@ QString hintInWords(const std::optional<Decision> &decision, const Coach &coach)
     return sentences.join(QLatin1Char(' '));
 }
 
-QStringList recordInWords(const SessionTotals &totals) {
-    const auto count = [](const char *caption, int value) {
-        return QCoreApplication::translate("CoachWords", caption).arg(value);
+QList<RecordLine> recordInWords(const SessionTotals &totals) {
+    const auto count = [](const char *name, int value) {
+        return RecordLine{QCoreApplication::translate("CoachWords", name), QLocale().toString(value)};
     };
     return {
-        count(QT_TRANSLATE_NOOP("CoachWords", "Rounds played: %1"), totals.rounds),
-        count(QT_TRANSLATE_NOOP("CoachWords", "Won: %1"), totals.won),
-        count(QT_TRANSLATE_NOOP("CoachWords", "Lost: %1"), totals.lost),
-        count(QT_TRANSLATE_NOOP("CoachWords", "Pushed: %1"), totals.pushed),
-        count(QT_TRANSLATE_NOOP("CoachWords", "Blackjacks: %1"), totals.blackjacks),
-        count(QT_TRANSLATE_NOOP("CoachWords", "Insurance bought: %1"), totals.insuranceBought),
-        count(QT_TRANSLATE_NOOP("CoachWords", "Insurance paid: %1"), totals.insurancePaid),
-        count(QT_TRANSLATE_NOOP("CoachWords", "Doubles: %1"), totals.doubles),
-        CoachWords::tr("Net result: %1")
-            .arg((totals.net > 0 ? QLocale().positiveSign() : QString()) + captionFromAmount(totals.net)),
-        CoachWords::tr("Highest bankroll: %1").arg(captionFromAmount(totals.highestBankroll)),
+        count(QT_TRANSLATE_NOOP("CoachWords", "Rounds played"), totals.rounds),
+        count(QT_TRANSLATE_NOOP("CoachWords", "Won"), totals.won),
+        count(QT_TRANSLATE_NOOP("CoachWords", "Lost"), totals.lost),
+        count(QT_TRANSLATE_NOOP("CoachWords", "Pushed"), totals.pushed),
+        count(QT_TRANSLATE_NOOP("CoachWords", "Blackjacks"), totals.blackjacks),
+        count(QT_TRANSLATE_NOOP("CoachWords", "Insurance bought"), totals.insuranceBought),
+        count(QT_TRANSLATE_NOOP("CoachWords", "Insurance paid"), totals.insurancePaid),
+        count(QT_TRANSLATE_NOOP("CoachWords", "Doubles"), totals.doubles),
+        {CoachWords::tr("Net result"), sign(totals.net) + dollar + captionFromAmount(std::abs(totals.net))},
+        //: The most money the player has held this session; "Your Money" is the table's caption for it.
+        {CoachWords::tr("Your Money at its highest"), dollar + captionFromAmount(totals.highestBankroll)},
         //: The money given away by choices worse than the best one.
-        CoachWords::tr("Given away by choices: %1").arg(cents(totals.skill)),
-        //: The result less what the choices made were expected to bring, then in standard deviations.
-        CoachWords::tr("Luck: %1 (%2 standard deviations)")
-            .arg(signedCents(totals.luck()), signedCents(totals.luckInDeviations())),
+        {CoachWords::tr("Given away by choices"), cents(totals.skill)},
+        //: The result less what the choices made were expected to bring.
+        {CoachWords::tr("Luck"), sign(totals.luck()) + cents(totals.luck())},
+        //: The luck as a number of standard deviations.
+        {CoachWords::tr("Luck in standard deviations"),
+         sign(totals.luckInDeviations()) + QLocale().toString(std::abs(totals.luckInDeviations()), 'f', 2)},
     };
 }

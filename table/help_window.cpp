@@ -2,6 +2,7 @@
 
 #include "corvane_version.h"
 #include "table/table_pictures.h"
+#include "table/translations_setup.h"
 #include "table/twips.h"
 #include "table/window_placement.h"
 
@@ -35,8 +36,7 @@ QString BJHelp::helpText() {
     ensureTableResources();
     // The rules are too long for one message to translate; each language has its own text beside its
     // translation, named by the language the translation says it is.
-    //: The code of this translation's language, as in help_text_<code>.txt: "de", "fr".
-    const QString language = tr("en");
+    const QString language = gameLanguage();
     QFile file(QStringLiteral(":/help/help_text_%1.txt").arg(language));
     if (language == QLatin1String("en") || !file.exists())
         file.setFileName(QStringLiteral(":/help/help_text.txt"));

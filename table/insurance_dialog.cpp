@@ -29,18 +29,21 @@ BJInsurWindow::BJInsurWindow(QWidget *table) : QDialog(table) {
     serif.setPointSize(36);
     // Serif faces wider than the one the dialog was drawn for, and longer words than the English, would
     // cut the question mark off.
-    lblInsurance->setFont(fontFittingWidth(serif, tr("Insurance?"), lblInsurance->width(), 12));
-    lblInsurance->setText(tr("Insurance?"));
+    const FittedCaption question = fitCaption(tr("Insurance?"), serif, lblInsurance->width(), 12);
+    lblInsurance->setFont(question.font);
+    lblInsurance->setText(question.text);
     QPalette labelPalette = lblInsurance->palette();
     labelPalette.setColor(QPalette::WindowText, QColor(255, 128, 255));
     lblInsurance->setPalette(labelPalette);
 
-    CmdYes = new QPushButton(tr("&Yes"), this);
+    CmdYes = new QPushButton(this);
     CmdYes->setObjectName(QStringLiteral("CmdYes"));
     CmdYes->setGeometry(rectFromTwips(240, 840, 1335, 495));
-    CmdNo = new QPushButton(tr("&No"), this);
+    setFittedText(CmdYes, tr("&Yes"));
+    CmdNo = new QPushButton(this);
     CmdNo->setObjectName(QStringLiteral("CmdNo"));
     CmdNo->setGeometry(rectFromTwips(2040, 840, 1335, 495));
+    setFittedText(CmdNo, tr("&No"));
     setTabOrder(CmdYes, CmdNo);
     CmdYes->setFocus();
     centreOnScreen(this);

@@ -56,7 +56,10 @@ void RecordKeeper::roundEnded(const report::RoundEnded &ended) {
         showRecord();
 }
 
+// Longer figures widen the window; it stays whole on the screen.
 void RecordKeeper::showRecord() {
-    if (window)
-        window->showRecord(recordInWords(record().totals()));
+    if (!window)
+        return;
+    window->showRecord(recordInWords(record().totals()));
+    keepOnScreen(window);
 }

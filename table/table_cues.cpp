@@ -3,9 +3,13 @@
 #include "platform/animation_player.h"
 #include "platform/wave_player.h"
 #include "table/outcome_cues.h"
+#include "table/translations_setup.h"
 
 TableCues::TableCues(AnimationPlayer &Flash, WavePlayer &wave, QString programDirectory)
     : Flash(Flash), wave(wave), programDirectory(std::move(programDirectory)) {
+    // English clips are named without a language.
+    const QString language = gameLanguage();
+    Flash.setWordsLanguage(language == QLatin1String("en") ? QString() : language);
     tellNoOutcome();
 }
 

@@ -40,7 +40,8 @@ QFont fixedFont(qreal points, bool italic) {
     return font;
 }
 
-// A caption longer in another language than in English is shown whole in a smaller size of its font.
+// A caption longer in another language than in English is shown whole in its shorter form or a narrower
+// cut of its font.
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, QRect geometry,
                   const QFont &font) {
     auto *label = new QLabel(parent);
@@ -112,9 +113,10 @@ void TableScreen::buildCards(QWidget *felt) {
 
 void TableScreen::buildButtonsAndChips(QWidget *felt) {
     const auto makeButton = [felt](const char *name, const QString &caption, int left) {
-        auto *button = new QPushButton(caption, felt);
+        auto *button = new QPushButton(felt);
         button->setObjectName(QLatin1String(name));
         button->setGeometry(rectFromTwips(left, 5280, 1095, 615));
+        setFittedText(button, caption);
         return button;
     };
     CmdNew = makeButton("CmdNew", tr("&New Game"), 3240);
@@ -155,9 +157,11 @@ void TableScreen::buildCaptions(QWidget *felt) {
     setColours(lblPlay, pink, QColor());
     describeNumber(lblPlay, tr("Player total"));
 
-    //: The title of the bet box: a short word, the box is narrow.
-    lblBettitle =
-        makeLabel(felt, "lblBettitle", tr("Bet"), rectFromTwips(120, 4320, 615, 375), fixedFont(13.5, true));
+    //: The title of the bet box, which has room for three letters: it is narrowed to fit a longer word,
+    //: and a shorter form of the word (a length variant) is shown in its place where the long one would
+    //: be squeezed hard.
+    lblBettitle = makeLabel(felt, "lblBettitle", tr("Bet", "bet box title"),
+                            rectFromTwips(120, 4320, 615, 375), fixedFont(13.5, true));
     setColours(lblBettitle, buttonText, lightCyan);
     Label4 = makeLabel(felt, "Label4", QStringLiteral("$"), rectFromTwips(960, 4320, 255, 375),
                        fixedFont(13.5, false));

@@ -100,7 +100,7 @@ void BJMain::buildListeners() {
     pauseTimer->setParent(this);
     // The record starts with the money a fresh table holds.
     record = std::make_unique<RecordKeeper>(coach, 500);
-    hint = std::make_unique<CoachHint>(this);
+    hint = std::make_unique<CoachHint>(this, [this] { return hintInWords(decisionAt(round), coach.get()); });
     for (RoundListener *listener : std::initializer_list<RoundListener *>{
              screen.get(), cues.get(), narrator, pauseTimer, record.get(), hint.get()})
         hold.addListener(*listener);
@@ -204,9 +204,7 @@ void BJMain::Statistics_Click() {
 // The coach only answers: it never makes a choice. Its words are spoken from the table, as F3's are,
 // so that they come whether the table or the insurance offer has the focus.
 void BJMain::Hint_Click() {
-    const QString words = hintInWords(decisionAt(round), coach.get());
-    hint->show(words, screen->occupiedAreas());
-    narrator->tell(words);
+    narrator->tell(hint->show(screen->occupiedAreas()));
 }
 
 // A refusal of the insurance shows over the offer, which is still on screen.

@@ -109,3 +109,8 @@ QString installTranslations(const QStringList &languages, QObject *owner) {
     }
     return {};
 }
+
+QString gameLanguage() {
+    //: The code of this translation's language, as in help_text_<code>.txt and win_<code>.swf: "de", "pt_BR".
+    return QCoreApplication::translate("BJHelp", "en");
+}

@@ -15,3 +15,7 @@ class QObject;
 // own in the folder Qt installs its translations to. On disk only a regular file of a few MB at most counts;
 // anything else under the name (a FIFO, a directory, a broken file) is passed over like a missing one.
 QString installTranslations(const QStringList &languages, QObject *owner);
+
+// The language of the game's translation in use, as its help text and its clips are named ("de",
+// "pt_BR"), or "en" when there is none.
+QString gameLanguage();

@@ -106,6 +106,16 @@ QRect placeBeside(const BesideTable &where, const std::function<QSize(int width)
     return slidOnScreen(rect, where.screen, false);
 }
 
+void keepOnScreen(QWidget *window) {
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QRect frame = window->frameGeometry();
+    const QRect moved = slidOnScreen(slidOnScreen(frame, area, true), area, false);
+    window->move(window->pos() + (moved.topLeft() - frame.topLeft()));
+}
+
 void placeBesideTable(QWidget *window, const QWidget *table, Qt::Alignment alignment,
                       const QList<QRect> &keepClear) {
     const QScreen *screen = table->screen() ? table->screen() : QGuiApplication::primaryScreen();

@@ -10,6 +10,10 @@ class QWidget;
 // Moves a top-level window, already at its final size, to the centre of the screen it will appear on.
 void centreOnScreen(QWidget *window);
 
+// Moves a top-level window whose size has changed back onto its screen, as little as it takes: a window
+// that grew past the screen's right or bottom edge keeps its other edges where they can stay.
+void keepOnScreen(QWidget *window);
+
 // Where a window that opens beside the table goes, and how wide it is, as its frame on the screen.
 struct BesideTable {
     QRect screen; // the screen's available area

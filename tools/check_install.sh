@@ -74,6 +74,16 @@ if have readelf; then
         none_match 'libpulse\|libsndfile' < <(readelf --dynamic "$usr/bin/corvane")
 fi
 expect "the sounds and clips are in share/corvane" test -z "$(media_not_installed | tee /dev/stderr)"
+# Every language the sources translate, by the names of their .ts files ("de", "pt_BR").
+languages="$(cd "$source_dir/translations" && ls corvane_*.ts | sed 's/^corvane_\(.*\)\.ts$/\1/')"
+translations_not_installed() {
+    local language
+    for language in $languages; do
+        [[ -s "$usr/share/corvane/translations/corvane_$language.qm" ]] || echo "    corvane_$language.qm"
+    done
+}
+expect "the translations of $(echo $languages) are in share/corvane/translations" \
+    test -z "$(translations_not_installed | tee /dev/stderr)"
 for doc in copyright changelog LICENSE; do
     expect "share/doc/corvane/$doc is there" test -s "$usr/share/doc/corvane/$doc"
 done
@@ -105,6 +115,9 @@ if [[ -f "$desktop" ]]; then
     expect "the launcher starts an installed program ($exec_line)" test -x "$usr/bin/${exec_line%% *}"
     expect "the launcher's icon is $app_id" grep -qx "Icon=$app_id" "$desktop"
     expect "the launcher is filed under Game and CardGame" grep -q '^Categories=.*\bGame;.*\bCardGame;' "$desktop"
+    for language in $languages; do
+        expect "the launcher speaks $language" grep -q "^Comment\[$language\]=" "$desktop"
+    done
 fi
 expect "the icons are there, scalable and at $icon_sizes pixels" test -z "$(icons_missing | tee /dev/stderr)"
 
@@ -119,6 +132,9 @@ if [[ -f "$metainfo" ]]; then
     else
         skip "appstreamcli is missing (apt-get install appstream)"
     fi
+    for language in $languages; do
+        expect "the metainfo speaks $language" grep -q "<summary xml:lang=\"$language\">" "$metainfo"
+    done
     expect "the metainfo launches $app_id.desktop" \
         grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo"
     release_date="$(sed -n "s/.*<release version=\"$version\" date=\"\([0-9-]*\)\".*/\1/p" "$metainfo")"

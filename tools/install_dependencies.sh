@@ -10,8 +10,8 @@ set -eu
 
 # Building and playing: the compiler, CMake, Qt (with Linguist's tools, which compile the translations),
 # libsndfile to read the sounds, libpulse to play them, and a font for the table's text. Qt's X11 platform
-# plugin comes with the Qt libraries, its Wayland plugin with qt6-wayland; Qt's own German and French
-# words (the alert's button) come with qt6-translations-l10n.
+# plugin comes with the Qt libraries, its Wayland plugin with qt6-wayland; Qt's own words in the game's
+# languages (the alert's button) come with qt6-translations-l10n.
 play_packages="build-essential cmake pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools
     qt6-translations-l10n qt6-wayland libsndfile1-dev libpulse-dev fonts-dejavu-core"
 

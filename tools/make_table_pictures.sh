@@ -148,14 +148,23 @@ make_background() { # k output
            -draw "$scale ellipse $((cx + 3)),$((cy + 5)) $rim_rx,$rim_ry 0,360" -blur 0x"$(px 5)" \) \
         -compose Over -composite "$work/bg.png"
 
-    # Dark-red padded rim: lit from above, with a thin highlight along its crest.
+    # Dark-red padded rim: lit from above, with a thin highlight along its crest. The highlight is a
+    # filled band 1.5 pixels wide rather than a stroked arc: ImageMagick strokes the chord that closes
+    # an arc as well, and where the felt does not cover it, as at twice the size, its ends show as hooks.
+    local highlight
+    highlight="$(awk -v cx="$cx" -v cy="$((cy - 1))" -v a="$((rim_rx - 6))" -v b="$((rim_ry - 6))" 'BEGIN {
+        pi = atan2(0, -1); steps = 96; printf "polygon"
+        for (side = 0; side < 2; side++)
+            for (i = 0; i <= steps; i++) {
+                k = side ? steps - i : i; t = (200 + 140 * k / steps) * pi / 180; r = side ? -0.75 : 0.75
+                printf " %.3f,%.3f", cx + (a + r) * cos(t), cy + (b + r) * sin(t)
+            } }')"
     convert -size ${w}x${h} gradient:'#9A1A1F'-'#4A0508' "$work/rim_fill.png"
     convert -size ${w}x${h} xc:black -fill white \
         -draw "$scale ellipse $cx,$cy $rim_rx,$rim_ry 0,360" "$work/rim_mask.png"
     convert "$work/bg.png" "$work/rim_fill.png" "$work/rim_mask.png" -compose Over -composite \
-        -fill none -stroke 'rgba(255,150,140,0.45)' -strokewidth 1.5 \
-        -draw "$scale ellipse $cx,$((cy - 1)) $((rim_rx - 6)),$((rim_ry - 6)) 200,340" \
-        -stroke 'rgba(0,0,0,0.35)' -strokewidth 1 \
+        -fill 'rgba(255,150,140,0.45)' -draw "$scale $highlight" \
+        -fill none -stroke 'rgba(0,0,0,0.35)' -strokewidth 1 \
         -draw "$scale ellipse $cx,$cy $rim_rx,$rim_ry 0,360" \
         "$work/bg.png"
 

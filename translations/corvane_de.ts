@@ -39,7 +39,7 @@
     </message>
     <message>
         <source>en</source>
-        <extracomment>The code of this translation&apos;s language, as in help_text_&lt;code&gt;.txt: &quot;de&quot;, &quot;fr&quot;.</extracomment>
+        <extracomment>The code of this translation&apos;s language, as in help_text_&lt;code&gt;.txt and win_&lt;code&gt;.swf: &quot;de&quot;, &quot;pt_BR&quot;.</extracomment>
         <translation>de</translation>
     </message>
 </context>
@@ -48,6 +48,10 @@
     <message>
         <source>Hint</source>
         <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>What each choice is worth</source>
+        <translation>Was jede Wahl wert ist</translation>
     </message>
 </context>
 <context>
@@ -162,9 +166,13 @@
     </message>
     <message>
         <source>Bet</source>
-        <extracomment>The title of the bet box: a short word, the box is narrow.
-----------
-What the bet box&apos;s number is, as a screen reader says it.</extracomment>
+        <comment>bet box title</comment>
+        <extracomment>The title of the bet box, which has room for three letters: it is narrowed to fit a longer word, and a shorter form of the word (a length variant) is shown in its place where the long one would be squeezed hard.</extracomment>
+        <translation>Einsatz</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <extracomment>What the bet box&apos;s number is, as a screen reader says it.</extracomment>
         <translation>Einsatz</translation>
     </message>
     <message>
@@ -280,6 +288,29 @@ What the bet box&apos;s number is, as a screen reader says it.</extracomment>
     </message>
 </context>
 <context>
+    <name>Clips</name>
+    <message>
+        <source>Place your bets</source>
+        <translation>Bitte setzen</translation>
+    </message>
+    <message>
+        <source>You lose</source>
+        <translation>Du verlierst</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>Unentschieden</translation>
+    </message>
+    <message>
+        <source>You win!</source>
+        <translation>Du gewinnst!</translation>
+    </message>
+    <message>
+        <source>Blackjack!</source>
+        <translation>Blackjack!</translation>
+    </message>
+</context>
+<context>
     <name>CoachWords</name>
     <message>
         <source>Stand</source>
@@ -335,54 +366,60 @@ What the bet box&apos;s number is, as a screen reader says it.</extracomment>
         <translation>%1: %2.</translation>
     </message>
     <message>
-        <source>Rounds played: %1</source>
-        <translation>Gespielte Runden: %1</translation>
+        <source>Rounds played</source>
+        <translation>Gespielte Runden</translation>
     </message>
     <message>
-        <source>Won: %1</source>
-        <translation>Gewonnen: %1</translation>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
     </message>
     <message>
-        <source>Lost: %1</source>
-        <translation>Verloren: %1</translation>
+        <source>Lost</source>
+        <translation>Verloren</translation>
     </message>
     <message>
-        <source>Pushed: %1</source>
-        <translation>Unentschieden: %1</translation>
+        <source>Pushed</source>
+        <translation>Unentschieden</translation>
     </message>
     <message>
-        <source>Blackjacks: %1</source>
-        <translation>Blackjack-Hände: %1</translation>
+        <source>Blackjacks</source>
+        <translation>Blackjack-Hände</translation>
     </message>
     <message>
-        <source>Insurance bought: %1</source>
-        <translation>Versicherungen gekauft: %1</translation>
+        <source>Insurance bought</source>
+        <translation>Versicherungen gekauft</translation>
     </message>
     <message>
-        <source>Insurance paid: %1</source>
-        <translation>Versicherungen ausgezahlt: %1</translation>
+        <source>Insurance paid</source>
+        <translation>Versicherungen ausgezahlt</translation>
     </message>
     <message>
-        <source>Doubles: %1</source>
-        <translation>Verdoppelt: %1</translation>
+        <source>Doubles</source>
+        <translation>Verdoppelt</translation>
     </message>
     <message>
-        <source>Net result: %1</source>
-        <translation>Ergebnis: %1</translation>
+        <source>Net result</source>
+        <translation>Ergebnis</translation>
     </message>
     <message>
-        <source>Highest bankroll: %1</source>
-        <translation>Höchstes Guthaben: %1</translation>
+        <source>Your Money at its highest</source>
+        <extracomment>The most money the player has held this session; &quot;Your Money&quot; is the table&apos;s caption for it.</extracomment>
+        <translation>Höchstes Guthaben</translation>
     </message>
     <message>
-        <source>Given away by choices: %1</source>
+        <source>Given away by choices</source>
         <extracomment>The money given away by choices worse than the best one.</extracomment>
-        <translation>Durch Entscheidungen verschenkt: %1</translation>
+        <translation>Durch Entscheidungen verschenkt</translation>
     </message>
     <message>
-        <source>Luck: %1 (%2 standard deviations)</source>
-        <extracomment>The result less what the choices made were expected to bring, then in standard deviations.</extracomment>
-        <translation>Glück: %1 (%2 Standardabweichungen)</translation>
+        <source>Luck</source>
+        <extracomment>The result less what the choices made were expected to bring.</extracomment>
+        <translation>Glück</translation>
+    </message>
+    <message>
+        <source>Luck in standard deviations</source>
+        <extracomment>The luck as a number of standard deviations.</extracomment>
+        <translation>Glück in Standardabweichungen</translation>
     </message>
 </context>
 <context>

@@ -39,7 +39,7 @@
     </message>
     <message>
         <source>en</source>
-        <extracomment>The code of this translation&apos;s language, as in help_text_&lt;code&gt;.txt: &quot;de&quot;, &quot;fr&quot;.</extracomment>
+        <extracomment>The code of this translation&apos;s language, as in help_text_&lt;code&gt;.txt and win_&lt;code&gt;.swf: &quot;de&quot;, &quot;pt_BR&quot;.</extracomment>
         <translation>fr</translation>
     </message>
 </context>
@@ -48,6 +48,10 @@
     <message>
         <source>Hint</source>
         <translation>Conseil</translation>
+    </message>
+    <message>
+        <source>What each choice is worth</source>
+        <translation>Ce que vaut chaque choix</translation>
     </message>
 </context>
 <context>
@@ -162,9 +166,13 @@
     </message>
     <message>
         <source>Bet</source>
-        <extracomment>The title of the bet box: a short word, the box is narrow.
-----------
-What the bet box&apos;s number is, as a screen reader says it.</extracomment>
+        <comment>bet box title</comment>
+        <extracomment>The title of the bet box, which has room for three letters: it is narrowed to fit a longer word, and a shorter form of the word (a length variant) is shown in its place where the long one would be squeezed hard.</extracomment>
+        <translation>Mise</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <extracomment>What the bet box&apos;s number is, as a screen reader says it.</extracomment>
         <translation>Mise</translation>
     </message>
     <message>
@@ -280,6 +288,29 @@ What the bet box&apos;s number is, as a screen reader says it.</extracomment>
     </message>
 </context>
 <context>
+    <name>Clips</name>
+    <message>
+        <source>Place your bets</source>
+        <translation>Faites vos jeux</translation>
+    </message>
+    <message>
+        <source>You lose</source>
+        <translation>Vous perdez</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>Égalité</translation>
+    </message>
+    <message>
+        <source>You win!</source>
+        <translation>Vous gagnez&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Blackjack!</source>
+        <translation>Blackjack&#xa0;!</translation>
+    </message>
+</context>
+<context>
     <name>CoachWords</name>
     <message>
         <source>Stand</source>
@@ -335,54 +366,60 @@ What the bet box&apos;s number is, as a screen reader says it.</extracomment>
         <translation>%1&#xa0;: %2.</translation>
     </message>
     <message>
-        <source>Rounds played: %1</source>
-        <translation>Manches jouées&#xa0;: %1</translation>
+        <source>Rounds played</source>
+        <translation>Manches jouées</translation>
     </message>
     <message>
-        <source>Won: %1</source>
-        <translation>Gagnées&#xa0;: %1</translation>
+        <source>Won</source>
+        <translation>Gagnées</translation>
     </message>
     <message>
-        <source>Lost: %1</source>
-        <translation>Perdues&#xa0;: %1</translation>
+        <source>Lost</source>
+        <translation>Perdues</translation>
     </message>
     <message>
-        <source>Pushed: %1</source>
-        <translation>Égalités&#xa0;: %1</translation>
+        <source>Pushed</source>
+        <translation>Égalités</translation>
     </message>
     <message>
-        <source>Blackjacks: %1</source>
-        <translation>Blackjacks&#xa0;: %1</translation>
+        <source>Blackjacks</source>
+        <translation>Blackjacks obtenus</translation>
     </message>
     <message>
-        <source>Insurance bought: %1</source>
-        <translation>Assurances prises&#xa0;: %1</translation>
+        <source>Insurance bought</source>
+        <translation>Assurances prises</translation>
     </message>
     <message>
-        <source>Insurance paid: %1</source>
-        <translation>Assurances payées&#xa0;: %1</translation>
+        <source>Insurance paid</source>
+        <translation>Assurances payées</translation>
     </message>
     <message>
-        <source>Doubles: %1</source>
-        <translation>Doublements&#xa0;: %1</translation>
+        <source>Doubles</source>
+        <translation>Doublements</translation>
     </message>
     <message>
-        <source>Net result: %1</source>
-        <translation>Résultat net&#xa0;: %1</translation>
+        <source>Net result</source>
+        <translation>Résultat net</translation>
     </message>
     <message>
-        <source>Highest bankroll: %1</source>
-        <translation>Solde le plus haut&#xa0;: %1</translation>
+        <source>Your Money at its highest</source>
+        <extracomment>The most money the player has held this session; &quot;Your Money&quot; is the table&apos;s caption for it.</extracomment>
+        <translation>Solde le plus haut</translation>
     </message>
     <message>
-        <source>Given away by choices: %1</source>
+        <source>Given away by choices</source>
         <extracomment>The money given away by choices worse than the best one.</extracomment>
-        <translation>Perdu par les choix&#xa0;: %1</translation>
+        <translation>Perdu par les choix</translation>
     </message>
     <message>
-        <source>Luck: %1 (%2 standard deviations)</source>
-        <extracomment>The result less what the choices made were expected to bring, then in standard deviations.</extracomment>
-        <translation>Chance&#xa0;: %1 (%2 écarts-types)</translation>
+        <source>Luck</source>
+        <extracomment>The result less what the choices made were expected to bring.</extracomment>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>Luck in standard deviations</source>
+        <extracomment>The luck as a number of standard deviations.</extracomment>
+        <translation>Chance en écarts-types</translation>
     </message>
 </context>
 <context>

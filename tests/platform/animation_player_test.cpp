@@ -146,6 +146,32 @@ TEST_F(AnimationPlayerTest, HiddenClipIsKeptPausedAndCarriesOnWhenShown) {
     EXPECT_EQ(movie()->state(), QMovie::Running);
 }
 
+// A clip with its words in the player's language is shown where there is one that plays; else the English.
+TEST_F(AnimationPlayerTest, ShowsTheClipInTheWordsLanguageOrElseTheEnglish) {
+    struct Case {
+        const char *language;
+        const char *english;
+        const char *translated;
+        bool shown;
+    };
+    const QByteArray noise(64, '\x5a');
+    for (const Case &c : {Case{"de", "noise", "gif", true}, Case{"it", "noise", "gif", false},
+                          Case{"de", "gif", "noise", true}, Case{"", "noise", "gif", false}}) {
+        SCOPED_TRACE(c.language);
+        const auto put = [&](const char *kind, const QString &name) {
+            if (QByteArray(kind) == "gif")
+                clip("three_frames.gif", name);
+            else
+                write(name, noise);
+        };
+        put(c.english, QStringLiteral("win.swf"));
+        put(c.translated, QStringLiteral("win_de.swf"));
+        player.setWordsLanguage(QLatin1String(c.language));
+        player.setMovie(dir.path() + QStringLiteral("\\win.swf"));
+        EXPECT_EQ(player.hasClip(), c.shown);
+    }
+}
+
 TEST_F(AnimationPlayerTest, RightClickMenuOffersPlayLoopAndRewind) {
     player.setMovie(clip("three_frames.gif"));
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(10, 10), player.mapToGlobal(QPoint(10, 10)));

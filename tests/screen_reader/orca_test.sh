@@ -283,7 +283,7 @@ press Tab "Bet 10 button"
 press space "Bet 10, money 505."
 press alt+n "You have Ten of Clubs and Six of Clubs, 16. Dealer shows Nine of Clubs."
 press F3 "You have Ten of Clubs and Six of Clubs, 16. Dealer shows Nine of Clubs. Bet 10, money 505. You may hit or stand."
-press F4 "Hit: lose 5.09 on average. Stand: lose 5.43."
+press F4 'Hit: lose $5.09 on average. Stand: lose $5.43.'
 press alt+h "Nine of Spades, 25, bust. You lose 10. Your money: 505."
 
 # A double, won against a dealer who busts.
@@ -307,7 +307,7 @@ press space "Bet 10, money 515."
 press alt+n "You have Ten of Hearts and Nine of Hearts, 19. Dealer shows Ace of Clubs. Insurance for 5?" \
     "Yes button"
 press F3 "You have Ten of Hearts and Nine of Hearts, 19. Dealer shows Ace of Clubs. Bet 10, money 515. Insurance for 5? Yes or No."
-press F4 "No insurance: lose 1.15 on average. Insurance: lose 1.54."
+press F4 'No insurance: lose $1.15 on average. Insurance: lose $1.54.'
 press alt+y "Insurance costs 5, money 510."
 press alt+s "Dealer turns up Queen of Spades, 21. Insurance pays 10. You lose 10. Your money: 525."
 

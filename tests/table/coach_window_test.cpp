@@ -11,9 +11,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -50,8 +50,12 @@ TEST(Hint, AnswersEachDecisionAtTheStakeWithoutPlaying) {
     const QString stand =
         QString::number(-20 * exact.actionValue({{16, false}, 2, 10, false}, PlayerAction::Stand), 'f', 2);
     EXPECT_EQ(hint(table.window.get()),
-              QStringLiteral("Hit: lose %1 on average. Stand: lose %2.").arg(hit, stand));
+              QStringLiteral("Hit: lose $%1 on average. Stand: lose $%2.").arg(hit, stand));
     table.stand({clubs(7)});
+    ASSERT_TRUE(windowOnScreen<BJHint>()) << "the hint stays open";
+    EXPECT_TRUE(QTest::qWaitFor([] {
+        return windowOnScreen<BJHint>()->lblHint->text() == QStringLiteral("Nothing to decide now.");
+    })) << "and follows the round";
 
     table.stake(20, 480);
     table.deal(clubs(1), clubs(5), clubs(6));
@@ -74,8 +78,11 @@ TEST(Statistics, FollowTheRoundsAndOutliveARestart) {
     table->findChild<QAction *>("Statistics")->trigger();
     BJStats *stats = windowOnScreen<BJStats>();
     ASSERT_TRUE(stats);
-    EXPECT_EQ(stats->focusWidget(), stats->lstRecord);
-    const auto line = [&](int row) { return stats->lstRecord->item(row)->text(); };
+    ASSERT_FALSE(stats->lblValues.isEmpty());
+    EXPECT_EQ(stats->focusWidget(), stats->lblValues.first());
+    const auto line = [&](int row) {
+        return stats->lblValues.at(row)->accessibleName() + ": " + stats->lblValues.at(row)->text();
+    };
 
     table.stake(10, 490);
     table.deal(clubs(9), clubs(1), clubs(13));
@@ -83,8 +90,8 @@ TEST(Statistics, FollowTheRoundsAndOutliveARestart) {
     table.deal(clubs(10), clubs(10), clubs(6));
     table->New_Game_Click();
     EXPECT_EQ((QStringList{line(0), line(1), line(4), line(8), line(9)}),
-              (QStringList{"Rounds played: 1", "Won: 1", "Blackjacks: 1", "Net result: +15",
-                           "Highest bankroll: 515"}));
+              (QStringList{"Rounds played: 1", "Won: 1", "Blackjacks: 1", "Net result: +$15",
+                           "Your Money at its highest: $515"}));
     // A refused insurance lets a natural be paid at once; the table hears of it once the refusal is closed.
     table.stake(10, 4);
     table.deal(clubs(1), clubs(1), clubs(13));
@@ -95,8 +102,10 @@ TEST(Statistics, FollowTheRoundsAndOutliveARestart) {
     });
     EXPECT_EQ((QStringList{line(0), line(4), line(5)}),
               (QStringList{"Rounds played: 2", "Blackjacks: 2", "Insurance bought: 0"}));
-    QListWidget *list = stats->lstRecord;
-    EXPECT_GE(list->viewport()->width(), list->sizeHintForColumn(0));
-    EXPECT_GE(list->viewport()->height(), list->count() * list->sizeHintForRow(0));
+    for (const QLabel *value : stats->lblValues)
+        EXPECT_GE(value->width(), value->fontMetrics().horizontalAdvance(value->text()))
+            << value->text().toStdString();
+    EXPECT_TRUE(stats->screen()->availableGeometry().contains(stats->frameGeometry()))
+        << "whole on a screen of " << stats->screen()->availableGeometry().width() << " pixels";
     stats->close();
 }

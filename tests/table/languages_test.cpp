@@ -3,26 +3,36 @@
 #include "support/scripted_platform.h"
 #include "support/table_controls.h"
 #include "table/coach_windows.h"
+#include "table/corvane_alert.h"
 #include "table/help_window.h"
 #include "table/insurance_dialog.h"
+#include "table/outcome_cues.h"
 #include "table/table_window.h"
 #include "table/translations_setup.h"
 
 #include <QAbstractButton>
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
+#include <QImageReader>
 #include <QLabel>
-#include <QListWidget>
 #include <QMap>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -46,10 +56,6 @@ void collectStrings(QWidget *window, const QString &where, Strings &strings) {
             strings[key + QStringLiteral(" text")] = label->text();
         if (auto *button = qobject_cast<QAbstractButton *>(widget))
             strings[key + QStringLiteral(" text")] = button->text();
-        if (auto *list = qobject_cast<QListWidget *>(widget)) {
-            for (int i = 0; i < list->count(); ++i)
-                strings[key + QStringLiteral(" line %1").arg(i + 1)] = list->item(i)->text();
-        }
         if (auto *menu = qobject_cast<QMenu *>(widget))
             strings[key + QStringLiteral(" text")] = menu->title();
         if (auto *text = qobject_cast<QPlainTextEdit *>(widget)) {
@@ -99,12 +105,20 @@ Strings stringsOfASession() {
 
 // Words that are the same in every language: the program's names, the dollar, numbers, Qt's "OK".
 bool sameInEveryLanguage(const QString &text) {
-    static const QRegularExpression numbersAndSigns(QStringLiteral("^[-0-9.,$ ]*$"));
-    static const QStringList names{QStringLiteral("Nimbrel - Corvane"), QStringLiteral("Corvane"),
-                                   QStringLiteral("OK"), QStringLiteral("&OK"), QStringLiteral("Blackjack!")};
+    static const QRegularExpression numbersAndSigns(QStringLiteral("^[-+\u2212\u00a00-9.,$ ]*$"));
+    // "No" is the Spanish and Italian word as well.
+    static const QStringList names{QStringLiteral("Nimbrel - Corvane"),
+                                   QStringLiteral("Corvane"),
+                                   QStringLiteral("OK"),
+                                   QStringLiteral("&OK"),
+                                   QStringLiteral("Blackjack!"),
+                                   QStringLiteral("&No")};
     return numbersAndSigns.match(text).hasMatch() || names.contains(text) ||
            text.startsWith(QLatin1String("Corvane "));
 }
+
+// Every language the game ships besides English.
+const char *const translatedLanguages[] = {"de", "fr", "es", "it", "pt_BR"};
 
 // Installs the game's translation for one language while it lives.
 class Language {
@@ -126,7 +140,7 @@ TEST(Languages, LeaveNoEnglishOnTheTableItsDialogsOrItsHelp) {
     ASSERT_TRUE(english.contains(QStringLiteral("insurance/lblInsurance/QLabel text")));
     ASSERT_EQ(english.value(QStringLiteral("alert//QMessageBox title")), "Corvane Alert");
 
-    for (const char *code : {"de", "fr"}) {
+    for (const char *code : translatedLanguages) {
         SCOPED_TRACE(code);
         Language language{QLatin1String(code)};
         ASSERT_EQ(language.loaded, code);
@@ -149,8 +163,8 @@ TEST(Languages, AreChosenFromTheDesktopsListUpToEnglish) {
         const char *loaded;
     };
     for (const Case &c : {Case{{"de-DE"}, "de_DE"}, Case{{"fr"}, "fr"}, Case{{"fr-CA", "en-CA"}, "fr_CA"},
-                          Case{{"it-IT", "de-AT"}, "de_AT"}, Case{{"en-US", "de-DE"}, ""}, Case{{"C"}, ""},
-                          Case{{"it"}, ""}, Case{{}, ""}}) {
+                          Case{{"nl-NL", "de-AT"}, "de_AT"}, Case{{"en-US", "de-DE"}, ""}, Case{{"C"}, ""},
+                          Case{{"pt-BR"}, "pt_BR"}, Case{{"nl"}, ""}, Case{{}, ""}}) {
         QObject owner;
         EXPECT_EQ(installTranslations(c.desktop, &owner), c.loaded) << c.desktop.join(',').toStdString();
     }
@@ -158,18 +172,25 @@ TEST(Languages, AreChosenFromTheDesktopsListUpToEnglish) {
         << "the translators went with their owner";
 }
 
-TEST(Languages, ShowTheHelpTextWrittenForThem) {
+// The window wraps the help as it wraps, so a line of the text is a whole paragraph or a heading: a line
+// ending mid-sentence is a break of the text's own that would fight the window's.
+TEST(Languages, ShowTheHelpTextWrittenForThemInParagraphsTheWindowWraps) {
     struct Case {
         const char *code;
         QStringList headings;
     };
     const QString nbsp(QChar(0x00a0));
+    const QRegularExpression sentenceEnd(QStringLiteral("[.:!?]$"));
     for (const Case &c :
-         {Case{"de",
+         {Case{"en", {"The Rules:", "Double Down:", "Insurance:", "Rules for the Dealer:", "Keyboard:"}},
+          Case{"de",
                {"Die Regeln:", "Verdoppeln:", "Versicherung:", "Regeln für den Croupier:", "Tastatur:"}},
           Case{"fr",
                {"Les règles" + nbsp + ":", "Doubler" + nbsp + ":", "Assurance" + nbsp + ":",
-                "Règles du croupier" + nbsp + ":", "Clavier" + nbsp + ":"}}}) {
+                "Règles du croupier" + nbsp + ":", "Clavier" + nbsp + ":"}},
+          Case{"es", {"Las reglas:", "Doblar:", "Seguro:", "Reglas del crupier:", "Teclado:"}},
+          Case{"it", {"Le regole:", "Raddoppio:", "Assicurazione:", "Regole per il banco:", "Tastiera:"}},
+          Case{"pt_BR", {"As regras:", "Dobrar:", "Seguro:", "Regras do crupiê:", "Teclado:"}}}) {
         Language language{QLatin1String(c.code)};
         const QStringList lines = BJHelp::helpText().split(QLatin1Char('\n'));
         qsizetype last = -1;
@@ -179,33 +200,121 @@ TEST(Languages, ShowTheHelpTextWrittenForThem) {
             last = at;
         }
         EXPECT_TRUE(lines.last().startsWith(QLatin1String("Corvane "))) << c.code;
+
+        auto *help = new BJHelp;
+        help->show();
+        QTextDocument *text = help->txtHelp->document();
+        int wrapped = 0;
+        for (QTextBlock block = text->begin(); block.isValid() && block.next().isValid();
+             block = block.next()) {
+            text->documentLayout()->blockBoundingRect(block);
+            wrapped += block.layout()->lineCount() > 1;
+            EXPECT_TRUE(block.text().isEmpty() || block.text().contains(sentenceEnd))
+                << c.code << ": " << block.text().toStdString();
+        }
+        EXPECT_GT(wrapped, 5) << c.code;
+        EXPECT_EQ(help->txtHelp->horizontalScrollBar()->maximum(), 0) << c.code;
+        help->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
 
-TEST(Languages, KeepEveryCaptionWholeInItsControl) {
-    for (const char *code : {"en", "de", "fr"}) {
+// A caption in a box of fixed width: its words as drawn, its font, and the room the box leaves them. A
+// button leaves the style's margin between its caption and its edges.
+struct ShownCaption {
+    QString words;
+    QFont font;
+    int room = 0;
+};
+
+QMap<QString, ShownCaption> captionsInFixedBoxes() {
+    ScriptedTable table;
+    BJInsurWindow offer(nullptr);
+    QList<QWidget *> controls = table->findChildren<QWidget *>();
+    controls << offer.findChildren<QWidget *>();
+    QMap<QString, ShownCaption> captions;
+    for (QWidget *control : controls) {
+        ShownCaption caption{{}, control->font(), control->contentsRect().width()};
+        if (auto *label = qobject_cast<QLabel *>(control)) {
+            caption.words = label->text();
+        } else if (auto *button = qobject_cast<QAbstractButton *>(control)) {
+            caption.words = QString(button->text()).remove(QLatin1Char('&'));
+            caption.room -= button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+        }
+        if (!caption.words.isEmpty())
+            captions[control->objectName()] = caption;
+    }
+    return captions;
+}
+
+TEST(Languages, FitEveryCaptionInItsBoxAtTheSizeOfTheEnglish) {
+    const QMap<QString, ShownCaption> english = captionsInFixedBoxes();
+    ASSERT_TRUE(english.contains(QStringLiteral("lblBettitle")));
+    ASSERT_TRUE(english.contains(QStringLiteral("cmdDouble")));
+    ASSERT_TRUE(english.contains(QStringLiteral("lblInsurance")));
+    for (const char *code : {"en", "de", "fr", "es", "it", "pt_BR"}) {
         SCOPED_TRACE(code);
         Language language{QLatin1String(code)};
-        ScriptedTable table;
-        BJInsurWindow offer(nullptr);
-        QList<QWidget *> controls = table->findChildren<QWidget *>();
-        controls << offer.findChildren<QWidget *>();
-        for (QWidget *control : controls) {
-            QString caption;
-            int room = control->contentsRect().width();
-            if (auto *label = qobject_cast<QLabel *>(control)) {
-                caption = label->text();
-            } else if (auto *button = qobject_cast<QAbstractButton *>(control)) {
-                caption = QString(button->text()).remove(QLatin1Char('&'));
-                // The button's frame takes a few pixels on either side.
-                room -= 4;
+        const QMap<QString, ShownCaption> shown = captionsInFixedBoxes();
+        for (auto it = shown.cbegin(); it != shown.cend(); ++it) {
+            const std::string where = it.key().toStdString() + ": " + it->words.toStdString();
+            const QFontMetricsF metrics(it->font);
+            const qreal width =
+                std::max(metrics.horizontalAdvance(it->words), metrics.boundingRect(it->words).width());
+            EXPECT_LE(width, it->room) << where;
+            EXPECT_FALSE(it->words.contains(QChar(0x9c))) << where << ": one form of the words";
+            EXPECT_GE(it->font.pointSizeF(), english.value(it.key()).font.pointSizeF()) << where;
+        }
+    }
+}
+
+// The desktop's title bar sets the title in its own face, often bold and larger, between its buttons.
+TEST(Languages, GiveTheAlertRoomForItsTitle) {
+    for (const char *code : {"en", "de", "fr", "es", "it", "pt_BR"}) {
+        Language language{QLatin1String(code)};
+        QMessageBox *alert = showCorvaneAlert(nullptr, QStringLiteral("!!"));
+        QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+        titleFont.setBold(true);
+        titleFont.setPointSizeF(titleFont.pointSizeF() * 1.25);
+        const QFontMetrics title(titleFont);
+        EXPECT_GE(alert->width(), title.horizontalAdvance(alert->windowTitle()) + 4 * title.height())
+            << code << ": " << alert->windowTitle().toStdString();
+        alert->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+// Every frame of a clip beside the program, or none when there is no such clip.
+QList<QImage> framesOf(const QString &name) {
+    QImageReader reader(QCoreApplication::applicationDirPath() + QLatin1Char('/') + name, "gif");
+    QList<QImage> frames;
+    for (QImage frame = reader.read(); !frame.isNull(); frame = reader.read())
+        frames << frame;
+    return frames;
+}
+
+// The words of a clip are drawn from its translation: where a language words a clip differently, its
+// clip's frames differ from the English ones at both sizes; where it does not, it has none and the
+// English one is shown.
+TEST(Languages, DrawTheClipsWordsFromTheirTranslations) {
+    for (const char *code : translatedLanguages) {
+        Language language{QLatin1String(code)};
+        for (const ClipWords &clip : clipWords) {
+            const QString words = QCoreApplication::translate("Clips", clip.words);
+            SCOPED_TRACE(std::string(code) + ": " + words.toStdString());
+            for (const char *size : {"", "@2x"}) {
+                const QList<QImage> english = framesOf(QStringLiteral("%1%2.swf").arg(clip.clip, size));
+                const QList<QImage> translated =
+                    framesOf(QStringLiteral("%1_%2%3.swf").arg(clip.clip, gameLanguage(), size));
+                ASSERT_FALSE(english.isEmpty()) << clip.clip << size;
+                if (words == QLatin1String(clip.words)) {
+                    EXPECT_TRUE(translated.isEmpty()) << size;
+                } else {
+                    ASSERT_EQ(translated.size(), english.size()) << size << ": the same animation";
+                    EXPECT_TRUE(translated != english) << size << ": the words drawn differ";
+                    EXPECT_EQ(translated.first().size(), english.first().size()) << size;
+                }
             }
-            if (caption.isEmpty())
-                continue;
-            const QFontMetricsF metrics(control->font());
-            EXPECT_LE(metrics.horizontalAdvance(caption), room) << control->objectName().toStdString();
-            // A caption shrunk to fit stays readable: "Einsatz" in the narrow bet title is the smallest.
-            EXPECT_GE(control->font().pointSizeF(), 7) << control->objectName().toStdString();
         }
     }
 }

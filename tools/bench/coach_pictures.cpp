@@ -1,6 +1,8 @@
 // Draws the README's pictures of the coach and the session's record: a short session on scripted cards in
 // the real table window, then Other > Statistics and Other > Hint at a decision, each window grabbed to
 // a PNG in the folder given (docs/ by tools/make_coach_pictures.sh).
+#include "cards/random_source.h"
+#include "platform/platform_bundle.h"
 #include "play/round_model.h"
 #include "silence.h"
 #include "table/coach_windows.h"
