@@ -64,9 +64,9 @@ int main(int argc, char *argv[]) {
     QTemporaryDir folder;
     const std::vector<HostileMedia> corpus = writeHostileMedia(folder.path());
 
-    Worst sound{"handing a sound to the wave player"};
-    Worst clip{"setting a clip"};
-    Worst playing{"the event thread's longest stall while a clip plays"};
+    Worst sound{"handing a sound to the wave player", 0, {}};
+    Worst clip{"setting a clip", 0, {}};
+    Worst playing{"the event thread's longest stall while a clip plays", 0, {}};
     SndfileWavePlayer wave;
     AnimationPlayer player;
     player.resize(225, 49);
