@@ -3,7 +3,12 @@
 #include "table/coach_on_demand.h"
 #include "table/coach_windows.h"
 #include "table/coach_words.h"
+#include "table/session_chart.h"
+#include "table/verdict_words.h"
 #include "table/window_placement.h"
+
+#include <QBoxLayout>
+#include <QListWidget>
 
 RecordKeeper::RecordKeeper(CoachOnDemand &coach, double startingBankroll)
     : coach(coach), startingBankroll(startingBankroll) {}
@@ -21,7 +26,17 @@ SessionRecord &RecordKeeper::record() {
 void RecordKeeper::showWindow(const QWidget *table) {
     if (!window) {
         window = new BJStats;
-        window->showRecord(recordInWords(record().totals()));
+        // The chart beside the list, so that the window stays low enough for a small screen; it is built
+        // with the window that shows it.
+        chart = new SessionChart(window);
+        if (auto *column = qobject_cast<QBoxLayout *>(window->layout())) {
+            auto *row = new QHBoxLayout;
+            column->removeWidget(window->lstRecord);
+            row->addWidget(window->lstRecord, 0, Qt::AlignTop);
+            row->addWidget(chart, 1);
+            column->insertLayout(0, row);
+        }
+        showRecord();
         window->adjustSize();
         placeBesideTable(window, table, Qt::AlignTop);
     }
@@ -57,6 +72,9 @@ void RecordKeeper::roundEnded(const report::RoundEnded &ended) {
 }
 
 void RecordKeeper::showRecord() {
-    if (window)
-        window->showRecord(recordInWords(record().totals()));
+    if (!window)
+        return;
+    window->showRecord(recordInWords(record().totals()) + decisionsInWords(record().totals()));
+    if (chart)
+        chart->showPath(record().path());
 }

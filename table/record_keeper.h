@@ -8,6 +8,7 @@
 
 class BJStats;
 class CoachOnDemand;
+class SessionChart;
 class QWidget;
 
 // Keeps the session's record as the round reports it: each deal, each choice with the decision it
@@ -36,4 +37,5 @@ private:
     double startingBankroll;
     std::optional<SessionRecord> session;
     QPointer<BJStats> window;
+    QPointer<SessionChart> chart;
 };
