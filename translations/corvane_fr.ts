@@ -187,6 +187,10 @@ What the bet box&apos;s number is, as a screen reader says it.</extracomment>
         <source>H&amp;int</source>
         <translation>&amp;Conseil</translation>
     </message>
+    <message>
+        <source>&amp;Coach</source>
+        <translation>&amp;Entraîneur</translation>
+    </message>
 </context>
 <context>
     <name>BJStats</name>
@@ -277,6 +281,61 @@ What the bet box&apos;s number is, as a screen reader says it.</extracomment>
         <source>%1 of %2</source>
         <extracomment>A card&apos;s name: %1 is its rank (&quot;Queen&quot;), %2 its suit (&quot;Hearts&quot;).</extracomment>
         <translation>%1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>CoachVerdict</name>
+    <message>
+        <source>Stand</source>
+        <translation>Rester</translation>
+    </message>
+    <message>
+        <source>Hit</source>
+        <translation>Carte</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Doubler</translation>
+    </message>
+    <message>
+        <source>Insurance</source>
+        <translation>Assurance</translation>
+    </message>
+    <message>
+        <source>No insurance</source>
+        <translation>Pas d&apos;assurance</translation>
+    </message>
+    <message>
+        <source>Best choice.</source>
+        <translation>Meilleur choix.</translation>
+    </message>
+    <message>
+        <source>Close call: %1 was better by less than %2.</source>
+        <extracomment>The better choice first: &quot;Close call: Stand was better by less than 0.01.&quot;</extracomment>
+        <translation>Choix serré&#xa0;: «&#xa0;%1&#xa0;» valait mieux, de moins de %2.</translation>
+    </message>
+    <message>
+        <source>%1 was better: %2 gives away %3 on average.</source>
+        <extracomment>The better choice, then the one taken: &quot;Stand was better: Hit gives away 0.07 on average.&quot;</extracomment>
+        <translation>«&#xa0;%1&#xa0;» valait mieux&#xa0;: «&#xa0;%2&#xa0;» fait perdre %3 en moyenne.</translation>
+    </message>
+    <message>
+        <source>Decisions: %1</source>
+        <translation>Décisions&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Best choices: %1 (%2%)</source>
+        <extracomment>The count of best choices, then their share of the decisions in percent.</extracomment>
+        <translation>Meilleurs choix&#xa0;: %1 (%2&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>Given away per decision: %1</source>
+        <extracomment>The average money given away by each decision, to a tenth of a cent.</extracomment>
+        <translation>Perdu par décision&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Coach</source>
+        <translation>Entraîneur</translation>
     </message>
 </context>
 <context>
@@ -505,6 +564,38 @@ What the bet box&apos;s number is, as a screen reader says it.</extracomment>
         <source>Dealer has %1, %2.</source>
         <extracomment>The dealer&apos;s cards and total, when the whole table is read out.</extracomment>
         <translation>Le croupier a %1, %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SessionChart</name>
+    <message>
+        <source>Session chart</source>
+        <translation>Graphique de la session</translation>
+    </message>
+    <message>
+        <source>No rounds yet: the money is %1.</source>
+        <translation>Aucune manche encore&#xa0;: l&apos;argent est de %1.</translation>
+    </message>
+    <message>
+        <source>After round %1 the money is %2 against an expected path of %3, a luck of %4 standard deviations.</source>
+        <extracomment>Round count, money, expected path, luck in standard deviations (signed).</extracomment>
+        <translation>Après la manche %1, l&apos;argent est de %2 pour une trajectoire attendue de %3, soit une chance de %4 écarts-types.</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Expected path</source>
+        <translation>Trajectoire attendue</translation>
+    </message>
+    <message>
+        <source>Luck: 1 and 2 standard deviations</source>
+        <translation>Chance&#xa0;: 1 et 2 écarts-types</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Manches</translation>
     </message>
 </context>
 </TS>
