@@ -107,14 +107,20 @@ void SessionChart::paintEvent(QPaintEvent *) {
     const int character = metrics.averageCharWidth();
     // Three legend lines and the rounds' axis below the plot.
     const int plotHeight = height() - line / 2 - 5 * line;
-    const std::vector<std::size_t> drawn = pointsToDraw(path, 2 * std::max(width(), 1));
+    // The money at every pixel's highs and lows; the expected path and its bands, which change smoothly,
+    // at every few pixels, which spares the painter most of the work of a long session.
+    const std::vector<std::size_t> drawn = pointsToDraw(path, std::max(width(), 1));
+    const std::vector<std::size_t> smooth = pointsToDraw(path, std::max(width() / 4, 1));
 
     double lowest = path.front().money;
     double highest = lowest;
     for (const std::size_t i : drawn) {
-        const SessionPoint &point = path[i];
-        lowest = std::min({lowest, point.money, point.expected - 2 * point.deviation});
-        highest = std::max({highest, point.money, point.expected + 2 * point.deviation});
+        lowest = std::min(lowest, path[i].money);
+        highest = std::max(highest, path[i].money);
+    }
+    for (const std::size_t i : smooth) {
+        lowest = std::min(lowest, path[i].expected - 2 * path[i].deviation);
+        highest = std::max(highest, path[i].expected + 2 * path[i].deviation);
     }
     const double margin = std::max((highest - lowest) * 0.05, 1.0);
     lowest -= margin;
@@ -134,24 +140,28 @@ void SessionChart::paintEvent(QPaintEvent *) {
     painter.setPen(Qt::NoPen);
     for (const auto &[deviations, alpha] : {std::pair{2, 48}, std::pair{1, 72}}) {
         QPolygonF band;
-        for (const std::size_t i : drawn)
+        for (const std::size_t i : smooth)
             band << at(i, path[i].expected + deviations * path[i].deviation);
-        for (auto i = drawn.rbegin(); i != drawn.rend(); ++i)
+        for (auto i = smooth.rbegin(); i != smooth.rend(); ++i)
             band << at(*i, path[*i].expected - deviations * path[*i].deviation);
         painter.setBrush(translucent(accent, alpha));
         painter.drawPolygon(band);
     }
     QPolygonF expected;
     QPolygonF money;
-    for (const std::size_t i : drawn) {
+    for (const std::size_t i : smooth)
         expected << at(i, path[i].expected);
+    for (const std::size_t i : drawn)
         money << at(i, path[i].money);
-    }
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(accent, 1.5, Qt::DashLine));
     painter.drawPolyline(expected);
     painter.setPen(QPen(ink, 2));
+    // Where each pixel holds several rounds, the money's line is a dense zigzag that smoothing would not
+    // show any better, and smoothing it would take most of the update's time.
+    painter.setRenderHint(QPainter::Antialiasing, drawn.size() == path.size());
     painter.drawPolyline(money);
+    painter.setRenderHint(QPainter::Antialiasing);
 
     // The frame and the captions of both axes.
     painter.setPen(QPen(translucent(ink, 128), 1));

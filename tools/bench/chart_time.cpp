@@ -1,7 +1,8 @@
 // Times the session's chart as the record's window updates it when a round ends: the record's path handed
 // to the chart and the chart painted, at the size it has in the window, after 10,000 rounds of a real
 // session played headless with the coach's best choices. Prints the median and the slowest update of the
-// last hundred rounds; exits 1 when either took 5 ms or more.
+// last hundred rounds, as time on the clock and as the time the processor gave the program (which a busy
+// machine does not inflate); exits 1 when the median or the slowest on the clock took 5 ms or more.
 #include "cards/system_random_source.h"
 #include "odds/session_record.h"
 #include "play/round_model.h"
@@ -9,8 +10,10 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPixmap>
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -61,6 +64,12 @@ void play(RoundModel &model, Choice choice) {
     }
 }
 
+double threadMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -79,7 +88,13 @@ int main(int argc, char *argv[]) {
     SessionChart chart;
     chart.resize(chart.sizeHint());
     chart.show();
+    QCoreApplication::processEvents();
+    // Painted into a picture of the screen's scale, so that every update paints whether or not the
+    // platform has shown the window yet.
+    QPixmap painted(chart.size() * chart.devicePixelRatioF());
+    painted.setDevicePixelRatio(chart.devicePixelRatioF());
     std::vector<double> milliseconds;
+    std::vector<double> processor;
     while (record.totals().rounds < rounds) {
         model.setBankroll(10'000);
         model.placeChip(10);
@@ -92,15 +107,21 @@ int main(int argc, char *argv[]) {
             continue;
         QElapsedTimer timer;
         timer.start();
+        const double started = threadMilliseconds();
         chart.showPath(record.path());
-        chart.repaint();
+        chart.render(&painted);
+        processor.push_back(threadMilliseconds() - started);
         milliseconds.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
 
     std::sort(milliseconds.begin(), milliseconds.end());
+    std::sort(processor.begin(), processor.end());
     const double median = milliseconds[milliseconds.size() / 2];
     const bool ok = median < 5 && milliseconds.back() < 5;
-    std::printf("chart at %d rounds: %zu updates, median %.3f ms, slowest %.3f ms: %s\n", rounds,
-                milliseconds.size(), median, milliseconds.back(), ok ? "ok" : "5 ms or more");
+    std::printf(
+        "chart at %d rounds: %zu updates, median %.3f ms, slowest %.3f ms (processor: median %.3f ms, "
+        "slowest %.3f ms): %s\n",
+        rounds, milliseconds.size(), median, milliseconds.back(), processor[processor.size() / 2],
+        processor.back(), ok ? "ok" : "5 ms or more");
     return ok ? 0 : 1;
 }
