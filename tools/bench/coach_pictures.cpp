@@ -3,6 +3,7 @@
 // with its chart and Other > Hint at a decision, each window grabbed to a PNG in the folder given (docs/
 // by tools/make_coach_pictures.sh).
 #include "odds/coach.h"
+#include "platform/platform_bundle.h"
 #include "play/round_model.h"
 #include "silence.h"
 #include "table/coach_windows.h"
