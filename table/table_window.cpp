@@ -148,7 +148,7 @@ void BJMain::Form_Load() {
     if (!BJInsurDialog) {
         BJInsurDialog = std::make_unique<BJInsur>(
             wave, programDirectory + QLatin1String(media::insuranceCall),
-            [this](InsuranceAnswer answer) { round.answerInsurance(answer); }, QList{ReadTable, Hint});
+            [this](InsuranceAnswer answer) { round.answerInsurance(answer); }, QList{ReadTable, Hint, Coach});
         BJInsurDialog->showOffersOver(this,
                                       [this](double cost) { return narrator->insuranceQuestion(cost); });
         hold.addListener(*BJInsurDialog);

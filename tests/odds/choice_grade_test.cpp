@@ -65,11 +65,11 @@ TEST(ChoiceGrade, GivesAwayTheAnalysisDifferenceBetweenTheBestChoiceAndTheOneTak
              Case{under20, true, true, Choice::DeclineInsurance, Choice::DeclineInsurance, 0},
          }) {
         const Decision decision{c.situation, c.offer, c.offer, !c.offer, !c.offer, c.canDouble, 20, 1000};
+        SCOPED_TRACE(testing::Message() << c.situation.hand.hardTotal << " against " << c.situation.upCard);
         const std::optional<ChoiceGrade> grade = gradeChoice(coach(), decision, c.taken);
-        ASSERT_TRUE(grade) << c.situation.hand.hardTotal << " against " << c.situation.upCard;
-        EXPECT_EQ(grade->best, c.best) << c.situation.hand.hardTotal << " against " << c.situation.upCard;
-        EXPECT_NEAR(grade->givenAway, c.givenAway, 1e-9)
-            << c.situation.hand.hardTotal << " against " << c.situation.upCard;
+        ASSERT_TRUE(grade);
+        EXPECT_EQ(grade->best, c.best);
+        EXPECT_NEAR(grade->givenAway, c.givenAway, 1e-9);
     }
     // An offer that the money cannot take leaves one answer: nothing to grade.
     EXPECT_FALSE(
