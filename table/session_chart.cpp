@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -125,8 +126,9 @@ void SessionChart::paintEvent(QPaintEvent *) {
     const double margin = std::max((highest - lowest) * 0.05, 1.0);
     lowest -= margin;
     highest += margin;
-    const QString highCaption = QLocale().toString(highest, 'f', 0);
-    const QString lowCaption = QLocale().toString(lowest, 'f', 0);
+    // Whole amounts, written as the table writes the money.
+    const QString highCaption = captionFromAmount(std::round(highest));
+    const QString lowCaption = captionFromAmount(std::round(lowest));
     const int left =
         std::max(metrics.horizontalAdvance(highCaption), metrics.horizontalAdvance(lowCaption)) + character;
     const QRectF plot(left, line / 2.0, width() - left - character, std::max(plotHeight, line));
