@@ -36,6 +36,8 @@ void RecordKeeper::showWindow(const QWidget *table) {
             row->addWidget(chart, 1);
             column->insertLayout(0, row);
         }
+        // Tab goes from the list to the chart's sentence, then to the button.
+        QWidget::setTabOrder(window->lstRecord, chart);
         showRecord();
         window->adjustSize();
         placeBesideTable(window, table, Qt::AlignTop);

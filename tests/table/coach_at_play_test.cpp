@@ -73,6 +73,8 @@ TEST(CoachAtPlay, TellsEachChoiceAtOnceBesideTheTableAndAloudWhileItIsOn) {
     const std::vector<SessionPoint> &path = stats->findChild<SessionChart *>()->points();
     ASSERT_EQ(path.size(), 3u);
     EXPECT_EQ(path.back().money, table.model->bankroll());
+    EXPECT_TRUE(stats->findChild<SessionChart *>()->accessibleDescription().startsWith(
+        "After round 2 the money is 500 against an expected path of "));
     EXPECT_TRUE(stats->lstRecord->findItems("Best choices: 1 (50%)", Qt::MatchExactly).size() == 1);
 
     coach->trigger();
