@@ -1,5 +1,7 @@
 #include "odds/session_record.h"
 
+#include "odds/choice_grade.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -7,7 +9,8 @@ double SessionTotals::luckInDeviations() const {
     return variance > 0 ? luck() / std::sqrt(variance) : 0;
 }
 
-SessionRecord::SessionRecord(const Coach &coach, double startingBankroll) : coach(coach) {
+SessionRecord::SessionRecord(const Coach &coach, double startingBankroll)
+    : coach(coach), startingBankroll(startingBankroll), points{{startingBankroll, startingBankroll, 0}} {
     session.highestBankroll = startingBankroll;
 }
 
@@ -27,9 +30,13 @@ void SessionRecord::choiceMade(const Decision &decision, Choice chosen) {
                                    [chosen](const ChoiceValue &choice) { return choice.choice == chosen; });
     if (made == choices.end())
         return;
-    round.skill += choices.front().expected - made->expected;
     round.insuranceBought += chosen == Choice::Insure ? 1 : 0;
     round.doubles += chosen == Choice::Double ? 1 : 0;
+    if (const std::optional<ChoiceGrade> grade = gradeChoice(coach, decision, chosen)) {
+        ++round.decisions;
+        round.bestChoices += grade->isBest() ? 1 : 0;
+        round.skill += grade->givenAway;
+    }
 }
 
 void SessionRecord::roundSettled(RoundOutcome outcome) {
@@ -65,10 +72,14 @@ bool SessionRecord::roundEnded(double bankroll) {
     session.insuranceBought += round.insuranceBought;
     session.insurancePaid += round.insurancePaid;
     session.doubles += round.doubles;
+    session.decisions += round.decisions;
+    session.bestChoices += round.bestChoices;
     session.net += bankroll - heldAtDeal;
     session.highestBankroll = std::max(session.highestBankroll, bankroll);
     session.expectedBest += round.expectedBest;
     session.skill += round.skill;
     session.variance += round.variance;
+    points.push_back({startingBankroll + session.net, startingBankroll + session.expectedBest - session.skill,
+                      std::sqrt(session.variance)});
     return true;
 }

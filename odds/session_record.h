@@ -3,6 +3,8 @@
 #include "odds/coach.h"
 #include "play/round_reports.h"
 
+#include <vector>
+
 // What the session's rounds came to. Counts and amounts cover the rounds played to their end; a round
 // given up to a restart counts for nothing.
 struct SessionTotals {
@@ -14,6 +16,9 @@ struct SessionTotals {
     int insuranceBought = 0;
     int insurancePaid = 0;
     int doubles = 0;
+    // The choices graded against the best one: every one taken where more than one was allowed.
+    int decisions = 0;
+    int bestChoices = 0;
     // The money the rounds won, less what they lost: the bankroll's change over them.
     double net = 0;
     double highestBankroll = 0;
@@ -31,6 +36,20 @@ struct SessionTotals {
     double luck() const { return net - (expectedBest - skill); }
     // The luck in standard deviations of the rounds' results; 0 before the first round.
     double luckInDeviations() const;
+    // The share of decisions answered with the best choice, and the money given away per decision; 0
+    // before the first decision.
+    double bestShare() const { return decisions > 0 ? double(bestChoices) / decisions : 0; }
+    double givenAwayPerDecision() const { return decisions > 0 ? skill / decisions : 0; }
+};
+
+// The session after a round, as the chart draws it. The money is the starting bankroll plus the net
+// result, which a restart of the table does not touch; the expected path is the starting bankroll plus
+// what the choices made were expected to bring, so that money = expected + luck.
+struct SessionPoint {
+    double money;
+    double expected;
+    // The standard deviation of the rounds' results so far: the spread that luck alone explains.
+    double deviation;
 };
 
 // The record of a session, kept from the program's start and never saved. The table tells it each deal,
@@ -53,6 +72,8 @@ public:
 
     bool roundInPlay() const { return inPlay; }
     const SessionTotals &totals() const { return session; }
+    // The starting point, then one point for each round counted.
+    const std::vector<SessionPoint> &path() const { return points; }
 
 private:
     const Coach &coach;
@@ -60,5 +81,7 @@ private:
     // The round in play, added to the session as it ends.
     SessionTotals round;
     double heldAtDeal = 0;
+    double startingBankroll;
+    std::vector<SessionPoint> points;
     bool inPlay = false;
 };

@@ -38,7 +38,8 @@ BJHint::BJHint(QWidget *table) : QWidget(table, Qt::Tool | Qt::WindowDoesNotAcce
     setWindowTitle(tr("Hint"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(heading(tr("What each choice is worth"), this));
+    lblHeading = heading(tr("What each choice is worth"), this);
+    layout->addWidget(lblHeading);
     lblHint = new QLabel(this);
     lblHint->setObjectName(QStringLiteral("lblHint"));
     lblHint->setWordWrap(true);
@@ -75,10 +76,16 @@ BJStats::BJStats() : QDialog(nullptr) {
     layout->addWidget(heading(tr("The session's record"), this));
     figures = new QGridLayout;
     figures->setColumnStretch(0, 1);
-    layout->addLayout(figures);
+    besideFigures = new QHBoxLayout;
+    besideFigures->addLayout(figures);
+    layout->addLayout(besideFigures);
     layout->addStretch();
     cmdClose = closeButton(this, layout);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void BJStats::showBesideFigures(QWidget *widget) {
+    besideFigures->addWidget(widget, 1);
 }
 
 void BJStats::showRecord(const QList<RecordLine> &lines) {

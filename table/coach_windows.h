@@ -6,6 +6,7 @@
 #include <QList>
 
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 
@@ -24,6 +25,7 @@ public:
     void showHint(const QString &words);
     QSize sizeHint() const override;
 
+    QLabel *lblHeading = nullptr;
     QLabel *lblHint = nullptr;
     QPushButton *cmdClose = nullptr;
 };
@@ -37,6 +39,8 @@ public:
     BJStats();
 
     void showRecord(const QList<RecordLine> &lines);
+    // Shows `widget` to the right of the figures, taking the width the window has beyond them.
+    void showBesideFigures(QWidget *widget);
 
     // The values in the order of the record's lines; each is named after its line.
     QList<QLabel *> lblValues;
@@ -44,5 +48,6 @@ public:
 
 private:
     QGridLayout *figures = nullptr;
+    QHBoxLayout *besideFigures = nullptr;
     QList<QLabel *> lblNames;
 };

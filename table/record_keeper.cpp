@@ -3,7 +3,16 @@
 #include "table/coach_on_demand.h"
 #include "table/coach_windows.h"
 #include "table/coach_words.h"
+#include "table/session_chart.h"
+#include "table/verdict_words.h"
 #include "table/window_placement.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 
 RecordKeeper::RecordKeeper(CoachOnDemand &coach, double startingBankroll)
     : coach(coach), startingBankroll(startingBankroll) {}
@@ -21,13 +30,33 @@ SessionRecord &RecordKeeper::record() {
 void RecordKeeper::showWindow(const QWidget *table) {
     if (!window) {
         window = new BJStats;
-        window->showRecord(recordInWords(record().totals()));
+        // The chart beside the list, so that the window stays low enough for a small screen; it is built
+        // with the window that shows it.
+        chart = new SessionChart(window);
+        window->showBesideFigures(chart);
+        showRecord();
         window->adjustSize();
         placeBesideTable(window, table, Qt::AlignTop);
     }
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+// On a small screen the chart gives up width, down to a third of what it would take, so that the window
+// stays whole beside the figures, which may have grown.
+void RecordKeeper::fitChartOnScreen() {
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const int wanted = chart->sizeHint().width();
+    chart->setMaximumWidth(wanted);
+    window->layout()->activate();
+    const int overflow = window->frameGeometry().width() - screen->availableGeometry().width();
+    if (overflow > 0) {
+        chart->setMaximumWidth(std::max(wanted / 3, wanted - overflow));
+        window->layout()->activate();
+    }
 }
 
 void RecordKeeper::closeWindow() {
@@ -60,6 +89,13 @@ void RecordKeeper::roundEnded(const report::RoundEnded &ended) {
 void RecordKeeper::showRecord() {
     if (!window)
         return;
-    window->showRecord(recordInWords(record().totals()));
+    window->showRecord(recordInWords(record().totals()) + decisionsInWords(record().totals()));
+    if (chart) {
+        chart->showPath(record().path());
+        fitChartOnScreen();
+        // Tab goes through the figures to the chart's sentence, then to the button.
+        QWidget::setTabOrder(window->lblValues.last(), chart);
+        QWidget::setTabOrder(chart, window->cmdClose);
+    }
     keepOnScreen(window);
 }

@@ -8,6 +8,7 @@
 
 class BJStats;
 class CoachOnDemand;
+class SessionChart;
 class QWidget;
 
 // Keeps the session's record as the round reports it: each deal, each choice with the decision it
@@ -31,9 +32,11 @@ private:
     // Built with the first deal or the first look at it: the coach it needs is built then.
     SessionRecord &record();
     void showRecord();
+    void fitChartOnScreen();
 
     CoachOnDemand &coach;
     double startingBankroll;
     std::optional<SessionRecord> session;
     QPointer<BJStats> window;
+    QPointer<SessionChart> chart;
 };

@@ -2,6 +2,7 @@
 
 #include "play/round_model.h"
 #include "table/chip_label.h"
+#include "table/coach_at_play.h"
 #include "table/coach_hint.h"
 #include "table/coach_words.h"
 #include "table/corvane_alert.h"
@@ -85,6 +86,11 @@ void BJMain::buildMenu() {
     Hint = About->addAction(tr("H&int"));
     Hint->setObjectName(QStringLiteral("Hint"));
     Hint->setShortcut(Qt::Key_F4);
+    // F6, the first function key no other command takes.
+    Coach = About->addAction(tr("&Coach"));
+    Coach->setObjectName(QStringLiteral("Coach"));
+    Coach->setShortcut(Qt::Key_F6);
+    Coach->setCheckable(true);
 
     ReadTable = new QAction(tr("Read the table"), this);
     ReadTable->setObjectName(QStringLiteral("ReadTable"));
@@ -101,8 +107,11 @@ void BJMain::buildListeners() {
     // The record starts with the money a fresh table holds.
     record = std::make_unique<RecordKeeper>(coach, 500);
     hint = std::make_unique<CoachHint>(this, [this] { return hintInWords(decisionAt(round), coach.get()); });
+    coachAtPlay = std::make_unique<CoachAtPlay>(
+        this, coach, [this] { return screen->occupiedAreas(); },
+        [this](const QString &words) { narrator->tell(words); });
     for (RoundListener *listener : std::initializer_list<RoundListener *>{
-             screen.get(), cues.get(), narrator, pauseTimer, record.get(), hint.get()})
+             screen.get(), cues.get(), narrator, pauseTimer, record.get(), hint.get(), coachAtPlay.get()})
         hold.addListener(*listener);
     round.addListener(hold);
 }
@@ -126,6 +135,10 @@ void BJMain::connectHandlers() {
     connect(ReadTable, &QAction::triggered, this, &BJMain::ReadTable_Click);
     connect(Statistics, &QAction::triggered, this, &BJMain::Statistics_Click);
     connect(Hint, &QAction::triggered, this, &BJMain::Hint_Click);
+    connect(Coach, &QAction::triggered, this, [this] {
+        Coach->setChecked(!Coach->isChecked());
+        Coach_Click();
+    });
 }
 
 void BJMain::Form_Load() {
@@ -135,7 +148,7 @@ void BJMain::Form_Load() {
     if (!BJInsurDialog) {
         BJInsurDialog = std::make_unique<BJInsur>(
             wave, programDirectory + QLatin1String(media::insuranceCall),
-            [this](InsuranceAnswer answer) { round.answerInsurance(answer); }, QList{ReadTable, Hint});
+            [this](InsuranceAnswer answer) { round.answerInsurance(answer); }, QList{ReadTable, Hint, Coach});
         BJInsurDialog->showOffersOver(this,
                                       [this](double cost) { return narrator->insuranceQuestion(cost); });
         hold.addListener(*BJInsurDialog);
@@ -207,6 +220,11 @@ void BJMain::Hint_Click() {
     narrator->tell(hint->show(screen->occupiedAreas()));
 }
 
+void BJMain::Coach_Click() {
+    coachAtPlay->setOn(!coachAtPlay->isOn());
+    Coach->setChecked(coachAtPlay->isOn());
+}
+
 // A refusal of the insurance shows over the offer, which is still on screen.
 QWidget *BJMain::showRefusal(Alert alert) {
     QWidget *offer = BJInsurDialog ? BJInsurDialog->window() : nullptr;
@@ -224,5 +242,6 @@ void BJMain::closeEvent(QCloseEvent *event) {
     round.giveUp();
     record->closeWindow();
     hint->close();
+    coachAtPlay->close();
     QMainWindow::closeEvent(event);
 }

@@ -10,6 +10,7 @@
 
 class BJHelp;
 class BJInsur;
+class CoachAtPlay;
 class CoachHint;
 class DealerPauseTimer;
 class Narrator;
@@ -50,6 +51,7 @@ public:
     void ReadTable_Click();
     void Statistics_Click();
     void Hint_Click();
+    void Coach_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -75,6 +77,8 @@ private:
     QAction *Help = nullptr;
     QAction *Statistics = nullptr;
     QAction *Hint = nullptr;
+    // The coach at the player's side, off at every start and never saved.
+    QAction *Coach = nullptr;
     // Reads the whole table to a screen reader; a key without a menu entry, so the picture stays as it was.
     QAction *ReadTable = nullptr;
 
@@ -89,5 +93,6 @@ private:
     CoachOnDemand coach;
     std::unique_ptr<RecordKeeper> record;
     std::unique_ptr<CoachHint> hint;
+    std::unique_ptr<CoachAtPlay> coachAtPlay;
     QPointer<BJHelp> BJHelpWindow;
 };

@@ -195,6 +195,10 @@
         <source>H&amp;int</source>
         <translation>&amp;Tipp</translation>
     </message>
+    <message>
+        <source>&amp;Coach</source>
+        <translation>T&amp;rainer</translation>
+    </message>
 </context>
 <context>
     <name>BJStats</name>
@@ -308,6 +312,83 @@
     <message>
         <source>Blackjack!</source>
         <translation>Blackjack!</translation>
+    </message>
+</context>
+<context>
+    <name>CoachVerdict</name>
+    <message>
+        <source>Stand</source>
+        <translation>Stehen</translation>
+    </message>
+    <message>
+        <source>Hit</source>
+        <translation>Karte</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Verdoppeln</translation>
+    </message>
+    <message>
+        <source>Insurance</source>
+        <translation>Versicherung</translation>
+    </message>
+    <message>
+        <source>No insurance</source>
+        <translation>Keine Versicherung</translation>
+    </message>
+    <message>
+        <source>Best choice.</source>
+        <translation>Beste Wahl.</translation>
+    </message>
+    <message>
+        <source>Close call: %1 was better by less than %2.</source>
+        <extracomment>The better choice first: &quot;Close call: Stand was better by less than 0.01.&quot;</extracomment>
+        <translation>Knapp: %1 war um weniger als %2 besser.</translation>
+    </message>
+    <message>
+        <source>%1 was better: %2 gives away %3 on average.</source>
+        <extracomment>The better choice, then the one taken: &quot;Stand was better: Hit gives away 0.07 on average.&quot;</extracomment>
+        <translation>%1 war besser: %2 verschenkt im Schnitt %3.</translation>
+    </message>
+    <message>
+        <source>Decisions: %1</source>
+        <translation type="vanished">Entscheidungen: %1</translation>
+    </message>
+    <message>
+        <source>Best choices: %1 (%2%)</source>
+        <extracomment>The count of best choices, then their share of the decisions in percent.</extracomment>
+        <translation type="vanished">Beste Entscheidungen: %1 (%2 %)</translation>
+    </message>
+    <message>
+        <source>Given away per decision: %1</source>
+        <extracomment>The average money given away by each decision, to a tenth of a cent.</extracomment>
+        <translation type="vanished">Verschenkt je Entscheidung: %1</translation>
+    </message>
+    <message>
+        <source>Coach</source>
+        <translation>Trainer</translation>
+    </message>
+    <message>
+        <source>Your last choice</source>
+        <translation>Deine letzte Entscheidung</translation>
+    </message>
+    <message>
+        <source>Decisions</source>
+        <translation>Entscheidungen</translation>
+    </message>
+    <message>
+        <source>Best choices</source>
+        <extracomment>The count of best choices, then their share of the decisions in percent: &quot;12 (75%)&quot;.</extracomment>
+        <translation>Beste Entscheidungen</translation>
+    </message>
+    <message>
+        <source>%1 (%2%)</source>
+        <translation>%1 (%2 %)</translation>
+    </message>
+    <message>
+        <source>Given away per decision</source>
+        <extracomment>The average money given away by each decision, to a tenth of a cent.</extracomment>
+        <translation>Verschenkt je Entscheidung</translation>
     </message>
 </context>
 <context>
@@ -542,6 +623,38 @@
         <source>Dealer has %1, %2.</source>
         <extracomment>The dealer&apos;s cards and total, when the whole table is read out.</extracomment>
         <translation>Der Croupier hat %1, %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SessionChart</name>
+    <message>
+        <source>Session chart</source>
+        <translation>Verlauf der Sitzung</translation>
+    </message>
+    <message>
+        <source>No rounds yet: the money is %1.</source>
+        <translation>Noch keine Runde: Das Geld beträgt %1.</translation>
+    </message>
+    <message>
+        <source>After round %1 the money is %2 against an expected path of %3, a luck of %4 standard deviations.</source>
+        <extracomment>Round count, money, expected path, luck in standard deviations (signed).</extracomment>
+        <translation>Nach Runde %1 beträgt das Geld %2 bei einem erwarteten Verlauf von %3, ein Glück von %4 Standardabweichungen.</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Geld</translation>
+    </message>
+    <message>
+        <source>Expected path</source>
+        <translation>Erwarteter Verlauf</translation>
+    </message>
+    <message>
+        <source>Luck: 1 and 2 standard deviations</source>
+        <translation>Glück: 1 und 2 Standardabweichungen</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Runden</translation>
     </message>
 </context>
 </TS>

@@ -195,6 +195,10 @@
         <source>H&amp;int</source>
         <translation>&amp;Consejo</translation>
     </message>
+    <message>
+        <source>&amp;Coach</source>
+        <translation>E&amp;ntrenador</translation>
+    </message>
 </context>
 <context>
     <name>BJStats</name>
@@ -308,6 +312,69 @@
     <message>
         <source>Blackjack!</source>
         <translation>¡Blackjack!</translation>
+    </message>
+</context>
+<context>
+    <name>CoachVerdict</name>
+    <message>
+        <source>Coach</source>
+        <translation>Entrenador</translation>
+    </message>
+    <message>
+        <source>Your last choice</source>
+        <translation>Tu última decisión</translation>
+    </message>
+    <message>
+        <source>Stand</source>
+        <translation>Plantarse</translation>
+    </message>
+    <message>
+        <source>Hit</source>
+        <translation>Pedir</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Doblar</translation>
+    </message>
+    <message>
+        <source>Insurance</source>
+        <translation>Seguro</translation>
+    </message>
+    <message>
+        <source>No insurance</source>
+        <translation>Sin seguro</translation>
+    </message>
+    <message>
+        <source>Best choice.</source>
+        <translation>La mejor decisión.</translation>
+    </message>
+    <message>
+        <source>Close call: %1 was better by less than %2.</source>
+        <extracomment>The better choice first: &quot;Close call: Stand was better by less than 0.01.&quot;</extracomment>
+        <translation>Por poco: %1 era mejor por menos de %2.</translation>
+    </message>
+    <message>
+        <source>%1 was better: %2 gives away %3 on average.</source>
+        <extracomment>The better choice, then the one taken: &quot;Stand was better: Hit gives away 0.07 on average.&quot;</extracomment>
+        <translation>%1 era mejor: %2 pierde %3 de media.</translation>
+    </message>
+    <message>
+        <source>Decisions</source>
+        <translation>Decisiones</translation>
+    </message>
+    <message>
+        <source>Best choices</source>
+        <extracomment>The count of best choices, then their share of the decisions in percent: &quot;12 (75%)&quot;.</extracomment>
+        <translation>Mejores decisiones</translation>
+    </message>
+    <message>
+        <source>%1 (%2%)</source>
+        <translation>%1 (%2 %)</translation>
+    </message>
+    <message>
+        <source>Given away per decision</source>
+        <extracomment>The average money given away by each decision, to a tenth of a cent.</extracomment>
+        <translation>Perdido por decisión</translation>
     </message>
 </context>
 <context>
@@ -542,6 +609,38 @@
         <source>Dealer has %1, %2.</source>
         <extracomment>The dealer&apos;s cards and total, when the whole table is read out.</extracomment>
         <translation>El crupier tiene %1, %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SessionChart</name>
+    <message>
+        <source>Session chart</source>
+        <translation>Gráfico de la sesión</translation>
+    </message>
+    <message>
+        <source>No rounds yet: the money is %1.</source>
+        <translation>Aún no hay manos: el dinero es %1.</translation>
+    </message>
+    <message>
+        <source>After round %1 the money is %2 against an expected path of %3, a luck of %4 standard deviations.</source>
+        <extracomment>Round count, money, expected path, luck in standard deviations (signed).</extracomment>
+        <translation>Tras la mano %1 el dinero es %2 frente a una trayectoria esperada de %3, una suerte de %4 desviaciones típicas.</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Dinero</translation>
+    </message>
+    <message>
+        <source>Expected path</source>
+        <translation>Trayectoria esperada</translation>
+    </message>
+    <message>
+        <source>Luck: 1 and 2 standard deviations</source>
+        <translation>Suerte: 1 y 2 desviaciones típicas</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Manos</translation>
     </message>
 </context>
 </TS>

@@ -195,6 +195,10 @@
         <source>H&amp;int</source>
         <translation>&amp;Conseil</translation>
     </message>
+    <message>
+        <source>&amp;Coach</source>
+        <translation>&amp;Entraîneur</translation>
+    </message>
 </context>
 <context>
     <name>BJStats</name>
@@ -308,6 +312,83 @@
     <message>
         <source>Blackjack!</source>
         <translation>Blackjack&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>CoachVerdict</name>
+    <message>
+        <source>Stand</source>
+        <translation>Rester</translation>
+    </message>
+    <message>
+        <source>Hit</source>
+        <translation>Carte</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Doubler</translation>
+    </message>
+    <message>
+        <source>Insurance</source>
+        <translation>Assurance</translation>
+    </message>
+    <message>
+        <source>No insurance</source>
+        <translation>Pas d&apos;assurance</translation>
+    </message>
+    <message>
+        <source>Best choice.</source>
+        <translation>Meilleur choix.</translation>
+    </message>
+    <message>
+        <source>Close call: %1 was better by less than %2.</source>
+        <extracomment>The better choice first: &quot;Close call: Stand was better by less than 0.01.&quot;</extracomment>
+        <translation>Choix serré&#xa0;: «&#xa0;%1&#xa0;» valait mieux, de moins de %2.</translation>
+    </message>
+    <message>
+        <source>%1 was better: %2 gives away %3 on average.</source>
+        <extracomment>The better choice, then the one taken: &quot;Stand was better: Hit gives away 0.07 on average.&quot;</extracomment>
+        <translation>«&#xa0;%1&#xa0;» valait mieux&#xa0;: «&#xa0;%2&#xa0;» fait perdre %3 en moyenne.</translation>
+    </message>
+    <message>
+        <source>Decisions: %1</source>
+        <translation type="vanished">Décisions&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Best choices: %1 (%2%)</source>
+        <extracomment>The count of best choices, then their share of the decisions in percent.</extracomment>
+        <translation type="vanished">Meilleurs choix&#xa0;: %1 (%2&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>Given away per decision: %1</source>
+        <extracomment>The average money given away by each decision, to a tenth of a cent.</extracomment>
+        <translation type="vanished">Perdu par décision&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Coach</source>
+        <translation>Entraîneur</translation>
+    </message>
+    <message>
+        <source>Your last choice</source>
+        <translation>Votre dernier choix</translation>
+    </message>
+    <message>
+        <source>Decisions</source>
+        <translation>Décisions</translation>
+    </message>
+    <message>
+        <source>Best choices</source>
+        <extracomment>The count of best choices, then their share of the decisions in percent: &quot;12 (75%)&quot;.</extracomment>
+        <translation>Meilleurs choix</translation>
+    </message>
+    <message>
+        <source>%1 (%2%)</source>
+        <translation>%1 (%2 %)</translation>
+    </message>
+    <message>
+        <source>Given away per decision</source>
+        <extracomment>The average money given away by each decision, to a tenth of a cent.</extracomment>
+        <translation>Perdu par décision</translation>
     </message>
 </context>
 <context>
@@ -542,6 +623,38 @@
         <source>Dealer has %1, %2.</source>
         <extracomment>The dealer&apos;s cards and total, when the whole table is read out.</extracomment>
         <translation>Le croupier a %1, %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SessionChart</name>
+    <message>
+        <source>Session chart</source>
+        <translation>Graphique de la session</translation>
+    </message>
+    <message>
+        <source>No rounds yet: the money is %1.</source>
+        <translation>Aucune manche encore&#xa0;: l&apos;argent est de %1.</translation>
+    </message>
+    <message>
+        <source>After round %1 the money is %2 against an expected path of %3, a luck of %4 standard deviations.</source>
+        <extracomment>Round count, money, expected path, luck in standard deviations (signed).</extracomment>
+        <translation>Après la manche %1, l&apos;argent est de %2 pour une trajectoire attendue de %3, soit une chance de %4 écarts-types.</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Expected path</source>
+        <translation>Trajectoire attendue</translation>
+    </message>
+    <message>
+        <source>Luck: 1 and 2 standard deviations</source>
+        <translation>Chance&#xa0;: 1 et 2 écarts-types</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Manches</translation>
     </message>
 </context>
 </TS>

@@ -198,6 +198,10 @@
         <source>H&amp;int</source>
         <translation>&amp;Consiglio</translation>
     </message>
+    <message>
+        <source>&amp;Coach</source>
+        <translation>&amp;Allenatore</translation>
+    </message>
 </context>
 <context>
     <name>BJStats</name>
@@ -311,6 +315,69 @@
     <message>
         <source>Blackjack!</source>
         <translation>Blackjack!</translation>
+    </message>
+</context>
+<context>
+    <name>CoachVerdict</name>
+    <message>
+        <source>Coach</source>
+        <translation>Allenatore</translation>
+    </message>
+    <message>
+        <source>Your last choice</source>
+        <translation>La tua ultima scelta</translation>
+    </message>
+    <message>
+        <source>Stand</source>
+        <translation>Stai</translation>
+    </message>
+    <message>
+        <source>Hit</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Raddoppia</translation>
+    </message>
+    <message>
+        <source>Insurance</source>
+        <translation>Assicurazione</translation>
+    </message>
+    <message>
+        <source>No insurance</source>
+        <translation>Niente assicurazione</translation>
+    </message>
+    <message>
+        <source>Best choice.</source>
+        <translation>Scelta migliore.</translation>
+    </message>
+    <message>
+        <source>Close call: %1 was better by less than %2.</source>
+        <extracomment>The better choice first: &quot;Close call: Stand was better by less than 0.01.&quot;</extracomment>
+        <translation>Per poco: %1 era meglio di meno di %2.</translation>
+    </message>
+    <message>
+        <source>%1 was better: %2 gives away %3 on average.</source>
+        <extracomment>The better choice, then the one taken: &quot;Stand was better: Hit gives away 0.07 on average.&quot;</extracomment>
+        <translation>%1 era meglio: %2 perde in media %3.</translation>
+    </message>
+    <message>
+        <source>Decisions</source>
+        <translation>Decisioni</translation>
+    </message>
+    <message>
+        <source>Best choices</source>
+        <extracomment>The count of best choices, then their share of the decisions in percent: &quot;12 (75%)&quot;.</extracomment>
+        <translation>Scelte migliori</translation>
+    </message>
+    <message>
+        <source>%1 (%2%)</source>
+        <translation>%1 (%2%)</translation>
+    </message>
+    <message>
+        <source>Given away per decision</source>
+        <extracomment>The average money given away by each decision, to a tenth of a cent.</extracomment>
+        <translation>Perso per decisione</translation>
     </message>
 </context>
 <context>
@@ -545,6 +612,38 @@
         <source>Dealer has %1, %2.</source>
         <extracomment>The dealer&apos;s cards and total, when the whole table is read out.</extracomment>
         <translation>Il banco ha %1, %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SessionChart</name>
+    <message>
+        <source>Session chart</source>
+        <translation>Grafico della sessione</translation>
+    </message>
+    <message>
+        <source>No rounds yet: the money is %1.</source>
+        <translation>Nessuna mano ancora: i soldi sono %1.</translation>
+    </message>
+    <message>
+        <source>After round %1 the money is %2 against an expected path of %3, a luck of %4 standard deviations.</source>
+        <extracomment>Round count, money, expected path, luck in standard deviations (signed).</extracomment>
+        <translation>Dopo la mano %1 i soldi sono %2 contro un andamento atteso di %3, una fortuna di %4 deviazioni standard.</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Soldi</translation>
+    </message>
+    <message>
+        <source>Expected path</source>
+        <translation>Andamento atteso</translation>
+    </message>
+    <message>
+        <source>Luck: 1 and 2 standard deviations</source>
+        <translation>Fortuna: 1 e 2 deviazioni standard</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Mani</translation>
     </message>
 </context>
 </TS>

@@ -195,6 +195,10 @@
         <source>H&amp;int</source>
         <translation>&amp;Dica</translation>
     </message>
+    <message>
+        <source>&amp;Coach</source>
+        <translation>&amp;Treinador</translation>
+    </message>
 </context>
 <context>
     <name>BJStats</name>
@@ -308,6 +312,69 @@
     <message>
         <source>Blackjack!</source>
         <translation>Blackjack!</translation>
+    </message>
+</context>
+<context>
+    <name>CoachVerdict</name>
+    <message>
+        <source>Coach</source>
+        <translation>Treinador</translation>
+    </message>
+    <message>
+        <source>Your last choice</source>
+        <translation>Sua última escolha</translation>
+    </message>
+    <message>
+        <source>Stand</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Hit</source>
+        <translation>Pedir</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Dobrar</translation>
+    </message>
+    <message>
+        <source>Insurance</source>
+        <translation>Seguro</translation>
+    </message>
+    <message>
+        <source>No insurance</source>
+        <translation>Sem seguro</translation>
+    </message>
+    <message>
+        <source>Best choice.</source>
+        <translation>Melhor escolha.</translation>
+    </message>
+    <message>
+        <source>Close call: %1 was better by less than %2.</source>
+        <extracomment>The better choice first: &quot;Close call: Stand was better by less than 0.01.&quot;</extracomment>
+        <translation>Por pouco: %1 era melhor por menos de %2.</translation>
+    </message>
+    <message>
+        <source>%1 was better: %2 gives away %3 on average.</source>
+        <extracomment>The better choice, then the one taken: &quot;Stand was better: Hit gives away 0.07 on average.&quot;</extracomment>
+        <translation>%1 era melhor: %2 perde %3 em média.</translation>
+    </message>
+    <message>
+        <source>Decisions</source>
+        <translation>Decisões</translation>
+    </message>
+    <message>
+        <source>Best choices</source>
+        <extracomment>The count of best choices, then their share of the decisions in percent: &quot;12 (75%)&quot;.</extracomment>
+        <translation>Melhores escolhas</translation>
+    </message>
+    <message>
+        <source>%1 (%2%)</source>
+        <translation>%1 (%2%)</translation>
+    </message>
+    <message>
+        <source>Given away per decision</source>
+        <extracomment>The average money given away by each decision, to a tenth of a cent.</extracomment>
+        <translation>Perdido por decisão</translation>
     </message>
 </context>
 <context>
@@ -542,6 +609,38 @@
         <source>Dealer has %1, %2.</source>
         <extracomment>The dealer&apos;s cards and total, when the whole table is read out.</extracomment>
         <translation>O crupiê tem %1, %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SessionChart</name>
+    <message>
+        <source>Session chart</source>
+        <translation>Gráfico da sessão</translation>
+    </message>
+    <message>
+        <source>No rounds yet: the money is %1.</source>
+        <translation>Nenhuma rodada ainda: o dinheiro é %1.</translation>
+    </message>
+    <message>
+        <source>After round %1 the money is %2 against an expected path of %3, a luck of %4 standard deviations.</source>
+        <extracomment>Round count, money, expected path, luck in standard deviations (signed).</extracomment>
+        <translation>Após a rodada %1 o dinheiro é %2, contra uma trajetória esperada de %3, uma sorte de %4 desvios-padrão.</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Dinheiro</translation>
+    </message>
+    <message>
+        <source>Expected path</source>
+        <translation>Trajetória esperada</translation>
+    </message>
+    <message>
+        <source>Luck: 1 and 2 standard deviations</source>
+        <translation>Sorte: 1 e 2 desvios-padrão</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Rodadas</translation>
     </message>
 </context>
 </TS>

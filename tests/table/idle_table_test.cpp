@@ -131,7 +131,8 @@ TEST_F(IdleTable, OffersTheMenuWithItsCaptionsAndShortcuts) {
     EXPECT_EQ(table.ui->Sound1->actions(), QList<QAction *>{table.ui->Sound});
     auto *statistics = table->findChild<QAction *>(QStringLiteral("Statistics"));
     auto *hint = table->findChild<QAction *>(QStringLiteral("Hint"));
-    EXPECT_EQ(table.ui->About->actions(), QList<QAction *>({table.ui->Help, statistics, hint}));
+    auto *coach = table->findChild<QAction *>(QStringLiteral("Coach"));
+    EXPECT_EQ(table.ui->About->actions(), QList<QAction *>({table.ui->Help, statistics, hint, coach}));
 
     struct Case {
         QAction *entry;
@@ -143,7 +144,8 @@ TEST_F(IdleTable, OffersTheMenuWithItsCaptionsAndShortcuts) {
           Case{table.ui->Exit, "E&xit", QKeySequence(Qt::CTRL | Qt::Key_X)},
           Case{table.ui->Sound, "&On", QKeySequence(Qt::Key_F5)},
           Case{table.ui->Help, "&Help", QKeySequence(Qt::Key_F1)},
-          Case{statistics, "&Statistics", QKeySequence()}, Case{hint, "H&int", QKeySequence(Qt::Key_F4)}}) {
+          Case{statistics, "&Statistics", QKeySequence()}, Case{hint, "H&int", QKeySequence(Qt::Key_F4)},
+          Case{coach, "&Coach", QKeySequence(Qt::Key_F6)}}) {
         EXPECT_EQ(c.entry->text(), c.caption);
         EXPECT_EQ(c.entry->shortcut(), c.shortcut) << c.caption;
     }

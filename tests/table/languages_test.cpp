@@ -105,7 +105,7 @@ Strings stringsOfASession() {
 
 // Words that are the same in every language: the program's names, the dollar, numbers, Qt's "OK".
 bool sameInEveryLanguage(const QString &text) {
-    static const QRegularExpression numbersAndSigns(QStringLiteral("^[-+\u2212\u00a00-9.,$ ]*$"));
+    static const QRegularExpression numbersAndSigns(QStringLiteral("^[-+\u2212\u00a00-9.,$ %()]*$"));
     // "No" is the Spanish and Italian word as well.
     static const QStringList names{QStringLiteral("Nimbrel - Corvane"),
                                    QStringLiteral("Corvane"),
