@@ -1,10 +1,12 @@
 #include "table/screen_reader_notice.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
+#include <QApplication>
 #include <QWidget>
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+
+ScreenReaderNotice::ScreenReaderNotice() = default;
 
 void ScreenReaderNotice::say(QWidget *window, const QString &words) {
     QAccessibleAnnouncementEvent announcement(window, words);
@@ -13,55 +15,42 @@ void ScreenReaderNotice::say(QWidget *window, const QString &words) {
 
 #else
 
-namespace {
+#include <QTimer>
 
-// Draws nothing, takes neither the focus nor the mouse: only assistive technology sees it.
-class NoticeWidget : public QWidget {
-public:
-    NoticeWidget(QWidget *window, const QString &words) : QWidget(window), words(words) {
-        setObjectName(QStringLiteral("ScreenReaderNotice"));
-        setGeometry(0, 0, 1, 1);
-        setFocusPolicy(Qt::NoFocus);
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setAttribute(Qt::WA_NoSystemBackground);
-    }
-
-    const QString words;
-};
-
-class NoticeAccessible : public QAccessibleWidget {
-public:
-    explicit NoticeAccessible(NoticeWidget *notice) : QAccessibleWidget(notice, QAccessible::Notification) {}
-
-    QString text(QAccessible::Text kind) const override {
-        return kind == QAccessible::Name ? static_cast<const NoticeWidget *>(widget())->words : QString();
-    }
-};
-
-// A notice has no meta-object of its own: Qt asks for it under its base's name.
-QAccessibleInterface *noticeAccessibleFactory(const QString &className, QObject *object) {
-    if (className != QLatin1String("QWidget"))
-        return nullptr;
-    auto *notice = dynamic_cast<NoticeWidget *>(object);
-    return notice ? new NoticeAccessible(notice) : nullptr;
+ScreenReaderNotice::ScreenReaderNotice() {
+    focused = QApplication::focusWidget();
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { focusMoved(now); });
 }
 
-// Enough for a screen reader to have read the ones before the newest.
-constexpr std::size_t noticesKept = 3;
+void ScreenReaderNotice::focusMoved(QWidget *now) {
+    if (!now)
+        return;
+    focused = now;
+    // Given back on the next turn of the event loop: by then the screen reader has been told of the new
+    // focus, and no longer speaks the old control's description as it changes.
+    if (carrier && carrier != now)
+        QTimer::singleShot(0, this, [this] { giveBackDescription(); });
+}
 
-} // namespace
+void ScreenReaderNotice::giveBackDescription() {
+    if (carrier && carrier != focused)
+        carrier->setAccessibleDescription(ownDescription);
+    if (carrier != focused)
+        carrier.clear();
+}
 
 void ScreenReaderNotice::say(QWidget *window, const QString &words) {
-    static const bool factoryInstalled = (QAccessible::installFactory(noticeAccessibleFactory), true);
-    Q_UNUSED(factoryInstalled);
-    // Made hidden with its words, then shown: the screen reader speaks a notification as it appears.
-    auto *notice = new NoticeWidget(window, words);
-    notice->show();
-    shown.emplace_back(notice);
-    while (shown.size() > noticesKept) {
-        delete shown.front().data();
-        shown.pop_front();
+    QWidget *target =
+        focused && focused->isVisible() && focused->window()->isActiveWindow() ? focused.data() : window;
+    if (carrier != target) {
+        giveBackDescription();
+        carrier = target;
+        ownDescription = target->accessibleDescription();
     }
+    // A description set again to the same words is no change, and would not be spoken.
+    if (target->accessibleDescription() == words)
+        target->setAccessibleDescription(QString());
+    target->setAccessibleDescription(words);
 }
 
 #endif

@@ -74,6 +74,9 @@ QRect onScreen(const QWidget *widget) {
 } // namespace
 
 TableScreen::TableScreen(QMainWindow *window) : window(window) {
+    focusTimer.setSingleShot(true);
+    focusTimer.setInterval(0);
+    QObject::connect(&focusTimer, &QTimer::timeout, window, [this] { moveFocusDue(); });
     auto *felt = new TableFelt(window);
     felt->setObjectName(QStringLiteral("Felt"));
     felt->setFixedSize(clientSize);
@@ -279,8 +282,16 @@ void TableScreen::controlsChanged(const report::ControlsChanged &changed) {
     cmdDouble->setEnabled(enabled.doubleDown);
     for (ChipLabel *chip : {lblBet5, lblBet10, lblBet50})
         chip->setEnabled(enabled.chips);
-    if (roundEnds)
-        CmdNew->setFocus();
-    else if (turnBegins)
-        CmdHit->setFocus();
+    // The focus moves on the next turn of the event loop, once the narrator has told the round's news:
+    // a screen reader speaks what it is told in order, so the news comes first and the button after it.
+    if (roundEnds || turnBegins) {
+        focusDue = roundEnds ? CmdNew : CmdHit;
+        focusTimer.start();
+    }
+}
+
+void TableScreen::moveFocusDue() {
+    if (focusDue && focusDue->isEnabled())
+        focusDue->setFocus();
+    focusDue = nullptr;
 }

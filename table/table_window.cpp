@@ -87,6 +87,12 @@ void BJMain::buildMenu() {
     ReadTable->setObjectName(QStringLiteral("ReadTable"));
     ReadTable->setShortcut(Qt::Key_F3);
     addAction(ReadTable);
+
+    // F6 is the first function key that no command takes.
+    RepeatNews = new QAction(tr("Repeat the news"), this);
+    RepeatNews->setObjectName(QStringLiteral("RepeatNews"));
+    RepeatNews->setShortcut(Qt::Key_F6);
+    addAction(RepeatNews);
 }
 
 // Each listener hears every report, in the order they join: what is shown first, then what is heard.
@@ -121,6 +127,7 @@ void BJMain::connectHandlers() {
     });
     connect(Help, &QAction::triggered, this, &BJMain::Help_Click);
     connect(ReadTable, &QAction::triggered, this, &BJMain::ReadTable_Click);
+    connect(RepeatNews, &QAction::triggered, this, &BJMain::RepeatNews_Click);
     connect(Statistics, &QAction::triggered, this, &BJMain::Statistics_Click);
     connect(Hint, &QAction::triggered, this, &BJMain::Hint_Click);
 }
@@ -132,7 +139,8 @@ void BJMain::Form_Load() {
     if (!BJInsurDialog) {
         BJInsurDialog = std::make_unique<BJInsur>(
             wave, programDirectory + QLatin1String(media::insuranceCall),
-            [this](InsuranceAnswer answer) { round.answerInsurance(answer); }, QList{ReadTable, Hint});
+            [this](InsuranceAnswer answer) { round.answerInsurance(answer); },
+            QList{ReadTable, RepeatNews, Hint});
         BJInsurDialog->showOffersOver(this,
                                       [this](double cost) { return narrator->insuranceQuestion(cost); });
         hold.addListener(*BJInsurDialog);
@@ -192,6 +200,10 @@ void BJMain::ReadTable_Click() {
     TableShown shown = screen->shown();
     shown.insuranceOffered = BJInsurDialog->window() != nullptr;
     narrator->readTable(shown);
+}
+
+void BJMain::RepeatNews_Click() {
+    narrator->repeatNews();
 }
 
 void BJMain::Statistics_Click() {
