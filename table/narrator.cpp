@@ -276,6 +276,9 @@ void Narrator::say(QWidget *window, const QString &words) {
 // The question is spoken by the dialog as it opens; the key that answers it is no sign that the news
 // before it went unheard, and the table's news goes on from the answer.
 QString Narrator::insuranceQuestion(double cost) {
+    // The deal gave the player the turn an instant before the offer took it; the choices come once the
+    // offer is answered.
+    news.turnBegins = false;
     const QString words = takeNews();
     speakingUntil = 0;
     //: The insurance offer as a screen reader speaks it; %1 is what the insurance costs.
@@ -325,18 +328,11 @@ QString Narrator::dealInWords() const {
              listed(rankNames(faceUp(playerCards))));
 }
 
-// The dealer's hole card and draws, with the total they came to.
+// Where the dealer ended: the cards are on the table for F3 to read.
 QString Narrator::dealerInWords() const {
-    const QString total = totalInWords(dealerCards, dealerTotal);
-    if (news.dealerCards.front() != 1)
-        return tr("Dealer draws %1: %2.").arg(ranksDrawn(news.dealerCards, dealerCards), total);
-    const QString holeCard = rankName(dealerCards[1]);
-    if (news.dealerCards.size() == 1)
-        //: The dealer turns the hole card up; %1 is the card, %2 the dealer's total.
-        return tr("Dealer turns up %1: %2.").arg(holeCard, total);
-    const std::vector<int> draws(news.dealerCards.begin() + 1, news.dealerCards.end());
-    //: The dealer turns the hole card up (%1) and draws (%2) to a total (%3).
-    return tr("Dealer turns up %1, draws %2: %3.").arg(holeCard, ranksDrawn(draws, dealerCards), total);
+    if (dealerTotal > 21)
+        return tr("Dealer busts with %1.").arg(amount(dealerTotal));
+    return tr("Dealer has %1.").arg(amount(dealerTotal));
 }
 
 QString Narrator::newsInWords() const {

@@ -14,12 +14,12 @@
 class QWidget;
 
 // What a screen reader user hears of the round, in the table's language: short news, what matters first.
-// A round's end leads with the outcome and the money, then the cards that led to it; a deal with the
-// total against the dealer's up card, then the cards and the choices open. It gathers what the round
-// reports and speaks it in one breath once the round waits for the player again, and keeps quiet while
-// the dealer plays, so that the outcome is not queued behind the dealer's cards. It speaks only while the
-// table is the active window: news that comes while a dialog holds the focus waits until the table has it
-// back, so that the screen reader's own words for the returning focus do not cut it off.
+// A round's end leads with the outcome and the money, then the player's last card and where the dealer
+// ended; a deal with the total against the dealer's up card, then the cards and the choices open. It gathers
+// what the round reports and speaks it in one breath once the round waits for the player again, and keeps
+// quiet while the dealer plays, so that the outcome is not queued behind the dealer's cards. It speaks only
+// while the table is the active window: news that comes while a dialog holds the focus waits until the table
+// has it back, so that the screen reader's own words for the returning focus do not cut it off.
 //
 // A screen reader stops speaking at every key press and drops what it had queued. The narrator can't hear
 // the speech, so it reckons when the news would have been spoken in full; news that a key cut off before

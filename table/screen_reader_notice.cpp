@@ -1,7 +1,6 @@
 #include "table/screen_reader_notice.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QWidget>
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
@@ -15,42 +14,38 @@ void ScreenReaderNotice::say(QWidget *window, const QString &words) {
 
 #else
 
-#include <QTimer>
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#include <QVariantMap>
 
 ScreenReaderNotice::ScreenReaderNotice() {
     focused = QApplication::focusWidget();
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { focusMoved(now); });
-}
-
-void ScreenReaderNotice::focusMoved(QWidget *now) {
-    if (!now)
-        return;
-    focused = now;
-    // Given back on the next turn of the event loop: by then the screen reader has been told of the new
-    // focus, and no longer speaks the old control's description as it changes.
-    if (carrier && carrier != now)
-        QTimer::singleShot(0, this, [this] { giveBackDescription(); });
-}
-
-void ScreenReaderNotice::giveBackDescription() {
-    if (carrier && carrier != focused)
-        carrier->setAccessibleDescription(ownDescription);
-    if (carrier != focused)
-        carrier.clear();
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now)
+            focused = now;
+    });
 }
 
 void ScreenReaderNotice::say(QWidget *window, const QString &words) {
+    // Qt's bridge connects to the accessibility bus only while a screen reader listens.
+    QDBusConnection bus(QStringLiteral("a11y"));
+    if (!bus.isConnected())
+        return;
     QWidget *target =
         focused && focused->isVisible() && focused->window()->isActiveWindow() ? focused.data() : window;
-    if (carrier != target) {
-        giveBackDescription();
-        carrier = target;
-        ownDescription = target->accessibleDescription();
-    }
-    // A description set again to the same words is no change, and would not be spoken.
-    if (target->accessibleDescription() == words)
-        target->setAccessibleDescription(QString());
-    target->setAccessibleDescription(words);
+    QAccessibleInterface *control = QAccessible::queryAccessibleInterface(target);
+    if (!control)
+        return;
+    // The path and the event as Qt's bridge has them, the words in place of the control.
+    const QString path =
+        QStringLiteral("/org/a11y/atspi/accessible/") + QString::number(QAccessible::uniqueId(control));
+    QDBusMessage change = QDBusMessage::createSignal(path, QStringLiteral("org.a11y.atspi.Event.Object"),
+                                                     QStringLiteral("PropertyChange"));
+    change << QStringLiteral("accessible-description") << 0 << 0 << QVariant::fromValue(QDBusVariant(words))
+           << QVariantMap();
+    bus.send(change);
 }
 
 #endif

@@ -17,6 +17,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <utility>
 
 namespace {
 
@@ -125,8 +126,11 @@ void TableScreen::buildButtonsAndChips(QWidget *felt) {
     CmdStand = makeButton("CmdStand", tr("&Stand"), 5880);
     cmdDouble = makeButton("cmdDouble", tr("&Double"), 7200);
     cmdDouble->setEnabled(false);
-    // Stand shares its letter with the Sound menu; while the player may stand, the letter stands.
-    new MnemonicPriority(CmdStand);
+    // Stand shares its letter with the Sound menu; while the player may stand, the letter stands. Every
+    // round button is pressed by its letter where the focus is: the round moves the focus once its news
+    // is told, and a screen reader would name a button that took the focus before the news.
+    for (QPushButton *button : {CmdNew, CmdHit, CmdStand, cmdDouble})
+        new MnemonicPriority(button);
 
     const auto makeChip = [felt](const char *name, int amount, QRect geometry) {
         auto *chip = new ChipLabel(felt);
@@ -276,6 +280,16 @@ void TableScreen::controlsChanged(const report::ControlsChanged &changed) {
     const RoundControls &enabled = changed.enabled;
     const bool turnBegins = enabled.hit && !CmdHit->isEnabled();
     const bool roundEnds = enabled.deal && !CmdNew->isEnabled();
+    // A control disabled under the focus would hand it to the next one at once, which a screen reader
+    // names before the news; the focus leaves quietly instead, and moves on after the news.
+    const std::pair<QWidget *, bool> becomes[] = {{CmdNew, enabled.deal},    {CmdHit, enabled.hit},
+                                                  {CmdStand, enabled.stand}, {cmdDouble, enabled.doubleDown},
+                                                  {lblBet5, enabled.chips},  {lblBet10, enabled.chips},
+                                                  {lblBet50, enabled.chips}};
+    for (const auto &[control, enable] : becomes) {
+        if (!enable && control->hasFocus())
+            control->clearFocus();
+    }
     CmdNew->setEnabled(enabled.deal);
     CmdHit->setEnabled(enabled.hit);
     CmdStand->setEnabled(enabled.stand);

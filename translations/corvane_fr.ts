@@ -559,20 +559,6 @@ What the bet box&apos;s number is, as a screen reader says it.</extracomment>
         <translation>%1 contre %2&#xa0;: %3.</translation>
     </message>
     <message>
-        <source>Dealer draws %1: %2.</source>
-        <translation>Le croupier tire %1&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>Dealer turns up %1: %2.</source>
-        <extracomment>The dealer turns the hole card up; %1 is the card, %2 the dealer&apos;s total.</extracomment>
-        <translation>Le croupier retourne %1&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>Dealer turns up %1, draws %2: %3.</source>
-        <extracomment>The dealer turns the hole card up (%1) and draws (%2) to a total (%3).</extracomment>
-        <translation>Le croupier retourne %1 et tire %2&#xa0;: %3.</translation>
-    </message>
-    <message>
         <source>New game, money %1.</source>
         <translation>Nouvelle partie, solde %1.</translation>
     </message>
@@ -596,6 +582,14 @@ What the bet box&apos;s number is, as a screen reader says it.</extracomment>
     <message>
         <source>Hit or stand.</source>
         <translation>Carte ou rester.</translation>
+    </message>
+    <message>
+        <source>Dealer busts with %1.</source>
+        <translation>Le croupier dépasse avec %1.</translation>
+    </message>
+    <message>
+        <source>Dealer has %1.</source>
+        <translation>Le croupier a %1.</translation>
     </message>
 </context>
 </TS>

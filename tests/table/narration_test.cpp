@@ -138,7 +138,7 @@ TEST(NarratorReports, TellTheChipTheDealTheDoubleTheInsuranceAndTheOutcome) {
           report::DealerPaused{900}, report::CardDealt{Hand::Dealer, 2, spades(13), CardWay::DealerDraw},
           report::TotalsChanged{21, 26}, report::OutcomeSettled{RoundOutcome::DealerBusts, 20, 40, 510},
           report::ControlsChanged{idle}, report::RoundEnded{true, 510}},
-         "You win 20, money 510. Doubled: Ten, 21. Dealer turns up Seven, draws King: 26, bust."},
+         "You win 20, money 510. Doubled: Ten, 21. Dealer busts with 26."},
         // A soft total says so; the card that makes it hard again is then no surprise.
         {{report::BoxChanged{Hand::Dealer, 1, BoxShows::Nothing},
           report::BoxChanged{Hand::Player, 2, BoxShows::Nothing},
