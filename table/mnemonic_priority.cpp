@@ -34,3 +34,14 @@ bool MnemonicPriority::eventFilter(QObject *watched, QEvent *event) {
         button->animateClick();
     return true;
 }
+
+QuietMnemonic::QuietMnemonic(QAbstractButton *button) : QObject(button), button(button) {
+    button->installEventFilter(this);
+}
+
+bool QuietMnemonic::eventFilter(QObject *watched, QEvent *event) {
+    if (watched != button || event->type() != QEvent::Shortcut || !button->isEnabled())
+        return false;
+    button->animateClick();
+    return true;
+}

@@ -22,3 +22,16 @@ private:
 
     QAbstractButton *button;
 };
+
+// A button's own, unshared mnemonic presses it without moving the focus to it, which Qt's would: the
+// round moves the focus once its news is told. Lives as long as the button.
+class QuietMnemonic : public QObject {
+public:
+    explicit QuietMnemonic(QAbstractButton *button);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QAbstractButton *button;
+};

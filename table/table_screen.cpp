@@ -129,8 +129,9 @@ void TableScreen::buildButtonsAndChips(QWidget *felt) {
     // Stand shares its letter with the Sound menu; while the player may stand, the letter stands. Every
     // round button is pressed by its letter where the focus is: the round moves the focus once its news
     // is told, and a screen reader would name a button that took the focus before the news.
-    for (QPushButton *button : {CmdNew, CmdHit, CmdStand, cmdDouble})
-        new MnemonicPriority(button);
+    new MnemonicPriority(CmdStand);
+    for (QPushButton *button : {CmdNew, CmdHit, cmdDouble})
+        new QuietMnemonic(button);
 
     const auto makeChip = [felt](const char *name, int amount, QRect geometry) {
         auto *chip = new ChipLabel(felt);

@@ -580,10 +580,6 @@ What the bet box&apos;s number is, as a screen reader says it.</extracomment>
         <translation>Karte, Stehen oder Verdoppeln.</translation>
     </message>
     <message>
-        <source>Hit or stand.</source>
-        <translation>Karte oder Stehen.</translation>
-    </message>
-    <message>
         <source>Dealer busts with %1.</source>
         <translation>Der Croupier überkauft sich mit %1.</translation>
     </message>

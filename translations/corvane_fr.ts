@@ -580,10 +580,6 @@ What the bet box&apos;s number is, as a screen reader says it.</extracomment>
         <translation>Carte, rester ou doubler.</translation>
     </message>
     <message>
-        <source>Hit or stand.</source>
-        <translation>Carte ou rester.</translation>
-    </message>
-    <message>
         <source>Dealer busts with %1.</source>
         <translation>Le croupier dépasse avec %1.</translation>
     </message>

@@ -14,6 +14,7 @@ speaking or queued; times are seconds since the epoch, "-" where there is none y
 is taken out of the text.
 """
 import re
+import signal
 import sys
 import time
 
@@ -59,6 +60,8 @@ def read(lines):
 
 
 def main():
+    # A reader that has seen enough may stop reading.
+    signal.signal(signal.SIGPIPE, signal.SIG_DFL)
     with open(sys.argv[1], encoding="utf-8", errors="replace") as log:
         for message in read(log):
             times = ["%.3f" % message[key] if message[key] else "-" for key in ("queued", "begun", "ended")]

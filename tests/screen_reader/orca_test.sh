@@ -347,7 +347,7 @@ press alt+n "Blackjack! You win 15, money 515. 21 against a Ten: Ace and King."
 start_round
 press Tab "Bet 10"
 press space "Bet 10, money 505."
-press alt+n "16 against a Nine: Ten and Six. Hit or stand."
+press alt+n "16 against a Nine: Ten and Six."
 ask F3 "You have Ten of Clubs and Six of Clubs, 16. Dealer shows Nine of Clubs. Bet 10, money 505. You may hit or stand."
 ask F4 "Hit: lose 5.09 on average. Stand: lose 5.43."
 press alt+h "You lose 10, money 505. Nine, 25, bust."
@@ -365,7 +365,7 @@ start_round
 press Tab "Bet 10"
 press space "Bet 10, money 515."
 press alt+n "18 against an Ace: Ten and Eight. Insurance for 5?"
-press alt+n "Insurance declined. Hit or stand."
+press alt+n "Insurance declined."
 press alt+s "Push, money 525. Dealer has 18."
 stand_for "Push, money 525."
 
@@ -376,7 +376,7 @@ press space "Bet 10, money 515."
 press alt+n "19 against an Ace: Ten and Nine. Insurance for 5?"
 ask F3 "You have Ten of Hearts and Nine of Hearts, 19. Dealer shows Ace of Clubs. Bet 10, money 515. Insurance for 5? Yes or No."
 ask F4 "No insurance: lose 1.15 on average. Insurance: lose 1.54."
-press alt+y "Insured for 5, money 510. Hit or stand."
+press alt+y "Insured for 5, money 510."
 press alt+s "Insurance pays 10. You lose 10, money 525. Dealer has 21."
 stand_for "You lose 10, money 525."
 
@@ -384,7 +384,7 @@ stand_for "You lose 10, money 525."
 start_round
 press Tab "Bet 10"
 press space "Bet 10, money 515."
-press alt+n "19 against a Ten: Ten and Nine. Hit or stand."
+press alt+n "19 against a Ten: Ten and Nine."
 press alt+s "You win 10, money 535. Dealer has 17."
 stand_for "You win 10, money 535."
 start_round
@@ -413,7 +413,7 @@ words=$(awk -v starts="$round_starts" -v asked="$asked" '
             if ($2 >= bound[1] && $2 <= bound[2]) next
         }
         for (r = rounds; r >= 1 && $2 < start[r]; r--) {}
-        if (r >= 1 && r < rounds) { text = $0; sub(/^([^ ]+ ){4}/, "", text); count[r] += split(text, w, " ") }
+        if (r >= 1 && r < rounds) count[r] += NF - 4
     }
     END { for (r = 1; r < rounds; r++) printf "%d ", count[r] }' "$dir/patient.log")
 mean=$(echo "$words" | awk '{ for (i = 1; i <= NF; i++) sum += $i; printf "%.1f", sum / NF }')
