@@ -14,6 +14,8 @@ void ScreenReaderNotice::say(QWidget *window, const QString &words) {
 
 #else
 
+#include "table/quiet_focus.h"
+
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -23,7 +25,7 @@ void ScreenReaderNotice::say(QWidget *window, const QString &words) {
 ScreenReaderNotice::ScreenReaderNotice() {
     focused = QApplication::focusWidget();
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        if (now)
+        if (now && !focusMovingQuietly())
             focused = now;
     });
 }

@@ -25,7 +25,8 @@ public:
 private:
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     // The last control given the focus, which the screen reader has as its focus until another takes
-    // it: a control disabled under the focus loses it without the screen reader hearing of it.
+    // it: a control disabled under the focus loses it without the screen reader hearing of it, and a
+    // quiet move (quiet_focus.h) leaves it where it was.
     QPointer<QWidget> focused;
 #endif
 };

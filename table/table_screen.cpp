@@ -6,6 +6,7 @@
 #include "table/chip_label.h"
 #include "table/fitted_text.h"
 #include "table/mnemonic_priority.h"
+#include "table/quiet_focus.h"
 #include "table/table_felt.h"
 #include "table/table_pictures.h"
 #include "table/twips.h"
@@ -297,16 +298,17 @@ void TableScreen::controlsChanged(const report::ControlsChanged &changed) {
     cmdDouble->setEnabled(enabled.doubleDown);
     for (ChipLabel *chip : {lblBet5, lblBet10, lblBet50})
         chip->setEnabled(enabled.chips);
-    // The focus moves on the next turn of the event loop, once the narrator has told the round's news:
-    // a screen reader speaks what it is told in order, so the news comes first and the button after it.
+    // The focus moves on the next turn of the event loop, once the narrator has told the round's news.
     if (roundEnds || turnBegins) {
         focusDue = roundEnds ? CmdNew : CmdHit;
         focusTimer.start();
     }
 }
 
+// Quietly: the news has told the player what the round now waits for, and a screen reader that takes a
+// focus event before the news (Orca 48 does) would name the button first.
 void TableScreen::moveFocusDue() {
     if (focusDue && focusDue->isEnabled())
-        focusDue->setFocus();
+        moveFocusQuietly(focusDue);
     focusDue = nullptr;
 }
