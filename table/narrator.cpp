@@ -365,8 +365,10 @@ QString Narrator::newsInWords() const {
     if (news.chips && news.outcomes.empty() && !news.restarted && !news.dealt)
         //: A chip placed: the stake on the table and the money left.
         sentences << tr("Bet %1, money %2.").arg(amount(news.chips->stake), amount(news.chips->bankroll));
-    if (news.turnBegins && news.outcomes.empty())
-        sentences << (enabled.doubleDown ? tr("Hit, stand or double.") : tr("Hit or stand."));
+    // Hit and stand are open at every turn, and the focus on Hit says the turn has come; the double is
+    // news.
+    if (news.turnBegins && news.outcomes.empty() && enabled.doubleDown)
+        sentences << tr("Hit, stand or double.");
     return sentences.join(QLatin1Char(' '));
 }
 

@@ -1,12 +1,26 @@
 #include "table/quiet_focus.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QPointer>
 #include <QWidget>
 
 namespace {
 
 bool quiet = false;
 QAccessible::UpdateHandler bridge = nullptr;
+// The control the screen reader last heard take the focus.
+QPointer<QWidget> heard;
+
+void followFocus() {
+    static const bool following = (QObject::connect(qApp, &QApplication::focusChanged, qApp,
+                                                    [](QWidget *, QWidget *now) {
+                                                        if (now && !quiet)
+                                                            heard = now;
+                                                    }),
+                                   true);
+    Q_UNUSED(following);
+}
 
 // While the focus moves, the focus and its state changes go nowhere; everything else goes on to
 // whoever handled it before.
@@ -21,6 +35,11 @@ void holdFocusEvents(QAccessibleEvent *event) {
 } // namespace
 
 void moveFocusQuietly(QWidget *control) {
+    followFocus();
+    if (heard && heard != control && heard->isEnabled()) {
+        control->setFocus();
+        return;
+    }
     quiet = true;
     bridge = QAccessible::installUpdateHandler(holdFocusEvents);
     control->setFocus();

@@ -305,10 +305,12 @@ void TableScreen::controlsChanged(const report::ControlsChanged &changed) {
     }
 }
 
-// Quietly: the news has told the player what the round now waits for, and a screen reader that takes a
-// focus event before the news (Orca 48 does) would name the button first.
+// The turn's focus on Hit is heard: it tells the player the turn has come. New Game takes it quietly
+// after the round, so that the outcome is all the player hears.
 void TableScreen::moveFocusDue() {
-    if (focusDue && focusDue->isEnabled())
-        moveFocusQuietly(focusDue);
+    if (focusDue == CmdNew && CmdNew->isEnabled())
+        moveFocusQuietly(CmdNew);
+    else if (focusDue && focusDue->isEnabled())
+        focusDue->setFocus();
     focusDue = nullptr;
 }

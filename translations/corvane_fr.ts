@@ -587,9 +587,5 @@ What the bet box&apos;s number is, as a screen reader says it.</extracomment>
         <source>Dealer has %1.</source>
         <translation>Le croupier a %1.</translation>
     </message>
-    <message>
-        <source>Hit or stand.</source>
-        <translation>Carte ou rester.</translation>
-    </message>
 </context>
 </TS>
