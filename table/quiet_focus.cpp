@@ -12,7 +12,9 @@ QAccessible::UpdateHandler bridge = nullptr;
 // The control the screen reader last heard take the focus.
 QPointer<QWidget> heard;
 
-void followFocus() {
+} // namespace
+
+void followFocusHeard() {
     static const bool following = (QObject::connect(qApp, &QApplication::focusChanged, qApp,
                                                     [](QWidget *, QWidget *now) {
                                                         if (now && !quiet)
@@ -21,6 +23,8 @@ void followFocus() {
                                    true);
     Q_UNUSED(following);
 }
+
+namespace {
 
 // While the focus moves, the focus and its state changes go nowhere; everything else goes on to
 // whoever handled it before.
@@ -35,7 +39,6 @@ void holdFocusEvents(QAccessibleEvent *event) {
 } // namespace
 
 void moveFocusQuietly(QWidget *control) {
-    followFocus();
     if (heard && heard != control && heard->isEnabled()) {
         control->setFocus();
         return;

@@ -9,5 +9,9 @@ class QWidget;
 // focus again (it is enabled), the move is told as usual.
 void moveFocusQuietly(QWidget *control);
 
+// Starts noting which control the screen reader last heard take the focus; called once the application
+// exists, before the first move.
+void followFocusHeard();
+
 // Whether a quiet move is under way: the focus that changes now is not the screen reader's.
 bool focusMovingQuietly();

@@ -79,6 +79,7 @@ TableScreen::TableScreen(QMainWindow *window) : window(window) {
     focusTimer.setSingleShot(true);
     focusTimer.setInterval(0);
     QObject::connect(&focusTimer, &QTimer::timeout, window, [this] { moveFocusDue(); });
+    followFocusHeard();
     auto *felt = new TableFelt(window);
     felt->setObjectName(QStringLiteral("Felt"));
     felt->setFixedSize(clientSize);
