@@ -402,10 +402,12 @@ for once in "Blackjack! You win 15" "Nine, 25, bust." "Dealer busts with 26." "P
     count=$(grep -c -F -- "$once" "$dir/patient.log")
     [ "$count" -eq 1 ] || fail "\"$once\" was spoken $count times"
 done
-# The offer's question is the dialog's own description, which Orca presents with the dialog as it opens
-# (Orca 48 more than once); the table never says it besides, not even when F3 reads the table in the offer.
-count=$(grep -v -i "Insurance dialog" "$dir/patient.log" | grep -c -F -- "19 against an Ace: Ten and Nine. Insurance for 5?")
-[ "$count" -eq 0 ] || fail "the offer's question was spoken $count times besides the dialog's opening"
+# The offer's question is spoken once as the dialog opens, and never besides, not even when F3 reads the
+# table in the offer.
+count=$(grep -c -F -- "19 against an Ace: Ten and Nine. Insurance for 5?" "$dir/patient.log")
+[ "$count" -eq 1 ] || fail "the offer's question was spoken $count times"
+count=$(grep -o -F -- "Insurance for 5?" "$dir/patient.log" | wc -l)
+[ "$count" -eq 3 ] || fail "the two offers' questions were spoken $count times besides F3's reading (2)"
 words=$(awk -v starts="$round_starts" -v asked="$asked" '
     BEGIN { rounds = split(starts, start, " "); spans = split(asked, span, " ") }
     $3 != "-" {
