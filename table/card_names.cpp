@@ -36,3 +36,9 @@ QString cardName(qint32 number) {
     return QCoreApplication::translate("CardDeck", "%1 of %2")
         .arg(rankWord(rankOf(number)), suitWord(suitOf(number)));
 }
+
+QString rankName(qint32 number) {
+    if (!isCardNumber(number))
+        return QCoreApplication::translate("CardDeck", "Blank card");
+    return rankWord(rankOf(number));
+}

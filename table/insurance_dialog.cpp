@@ -110,7 +110,9 @@ void BJInsur::Show(QWidget *table, const QString &spokenQuestion) {
     static const bool factoryInstalled = (QAccessible::installFactory(insuranceWindowAccessible), true);
     Q_UNUSED(factoryInstalled);
     loaded = new BJInsurWindow(table);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     loaded->spokenQuestion = spokenQuestion;
+#endif
     loaded->addActions(tableKeys);
     const auto answerWith = [this](InsuranceAnswer answer) { return [this, answer] { answered(answer); }; };
     QObject::connect(loaded->CmdYes, &QPushButton::clicked, loaded, answerWith(InsuranceAnswer::Yes));
@@ -120,6 +122,12 @@ void BJInsur::Show(QWidget *table, const QString &spokenQuestion) {
     Form_Load();
     // Modal to the table alone: the table takes no input while the offer is up.
     loaded->open();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Orca 48 speaks a dialog's description twice as it opens; the question goes as an announcement
+    // instead, which it speaks once, after the dialog and its Yes button.
+    QAccessibleAnnouncementEvent question(loaded, spokenQuestion);
+    QAccessible::updateAccessibility(&question);
+#endif
 }
 
 // The window goes later, from the event loop: its answer may still be on the stack in its own button.

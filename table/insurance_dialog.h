@@ -22,7 +22,8 @@ public:
     QLabel *lblInsurance = nullptr;
     QPushButton *CmdYes = nullptr;
     QPushButton *CmdNo = nullptr;
-    // The deal and the question, which a screen reader reads as the window's description as it opens.
+    // The deal and the question, which a screen reader reads as the window's description as it opens;
+    // from Qt 6.8 on they go as an announcement instead, and the description stays empty.
     QString spokenQuestion;
 
     // Closing the window without an answer (its close button, Escape) is reported, not obeyed: the

@@ -29,10 +29,19 @@ bool MnemonicPriority::eventFilter(QObject *watched, QEvent *event) {
         return false;
     // Accepting the override keeps the key from the shortcut map; it then comes as a key press.
     event->accept();
-    if (type == QEvent::KeyPress && !key.isAutoRepeat()) {
-        // As an unshared mnemonic would: the focus moves to the button, which is pressed visibly.
-        button->setFocus(Qt::ShortcutFocusReason);
+    // The button is pressed visibly; the focus stays where it is.
+    if (type == QEvent::KeyPress && !key.isAutoRepeat())
         button->animateClick();
-    }
+    return true;
+}
+
+QuietMnemonic::QuietMnemonic(QAbstractButton *button) : QObject(button), button(button) {
+    button->installEventFilter(this);
+}
+
+bool QuietMnemonic::eventFilter(QObject *watched, QEvent *event) {
+    if (watched != button || event->type() != QEvent::Shortcut || !button->isEnabled())
+        return false;
+    button->animateClick();
     return true;
 }

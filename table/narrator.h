@@ -7,40 +7,54 @@
 #include <QObject>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
 class QWidget;
 
-// What a screen reader user hears of the round: the cards, the totals, the chips, the double, the
-// insurance, the outcomes and the money, in the table's language. It gathers what the round reports and
-// speaks it in one breath once the round waits again (for the player, or in the dealer's pause). It
-// speaks only while the table is the active window: news that comes while a dialog holds the focus waits
-// until the table has it back, so that the screen reader's own words for the returning focus do not cut
-// it off.
+// What a screen reader user hears of the round, in the table's language: short news, what matters first.
+// A round's end leads with the outcome and the money, then the player's last card and where the dealer
+// ended; a deal with the total against the dealer's up card, then the cards and the choices open. It gathers
+// what the round reports and speaks it in one breath once the round waits for the player again, and keeps
+// quiet while the dealer plays, so that the outcome is not queued behind the dealer's cards. It speaks only
+// while the table is the active window: news that comes while a dialog holds the focus waits until the table
+// has it back, so that the screen reader's own words for the returning focus do not cut it off.
+//
+// A screen reader stops speaking at every key press and drops what it had queued. The narrator can't hear
+// the speech, so it reckons when the news would have been spoken in full; news that a key cut off before
+// then is told again at the head of the next news, and the round's result is carried until news that
+// holds it goes uncut.
 class Narrator final : public QObject, public RoundListener {
     Q_OBJECT
 
 public:
-    explicit Narrator(QWidget *table);
+    // `now` gives a monotonic time in milliseconds; by default the steady clock's.
+    explicit Narrator(QWidget *table, std::function<qint64()> now = {});
 
     void cardDealt(const report::CardDealt &card) override;
     void boxChanged(const report::BoxChanged &box) override;
     void totalsChanged(const report::TotalsChanged &totals) override;
+    void controlsChanged(const report::ControlsChanged &changed) override;
     void chipPlaced(const report::ChipPlaced &chip) override;
+    void roundDealt(const report::RoundDealt &dealt) override;
     void insuranceAnswered(const report::InsuranceAnswered &answer) override;
     void doubled(const report::Doubled &taken) override;
+    void choiceMade(const report::ChoiceMade &made) override;
     void outcomeSettled(const report::OutcomeSettled &settled) override;
+    void roundEnded(const report::RoundEnded &ended) override;
     void tableRestarted(const report::TableRestarted &restart) override;
 
     // The news so far followed by the insurance question, for the offer's window to speak as it opens;
     // the news counts as told.
     QString insuranceQuestion(double cost);
 
-    // The whole table at once, whichever window has the focus: both hands with their totals, the stake,
-    // the money, and what the player may do now.
+    // The whole table at once, whichever window has the focus: the last round's result while no round is
+    // in play, both hands with their totals, the stake, the money, and what the player may do now.
     void readTable(const TableShown &table);
-    // Words of the table's own, such as the coach's answer, spoken at once from the table.
+    // The last news again, for a player whose key press cut it off.
+    void repeatNews();
+    // Words of the table's own, such as the coach's answer, spoken at once.
     void tell(const QString &words) { say(table, words); }
 
 signals:
@@ -59,14 +73,15 @@ private:
     struct News {
         bool restarted = false;
         bool dealt = false;
-        bool dealerUpCard = false;
-        std::vector<int> playerCards;   // positions
-        std::vector<int> dealerCards;   // the hole card and the dealer's draws: positions 1 to 6
-        std::optional<Amounts> chips;   // after the last chip placed
-        std::optional<Amounts> doubled; // after the double
-        std::optional<report::InsuranceAnswered> insuranceBought;
+        std::vector<int> playerCards; // positions drawn after the deal
+        std::vector<int> dealerCards; // the hole card and the dealer's draws: positions 1 to 6
+        std::optional<Amounts> chips; // after the last chip placed
+        bool doubled = false;
+        std::optional<report::InsuranceAnswered> insurance;
         std::vector<report::OutcomeSettled> outcomes;
-        // The money after the last outcome or the restart.
+        // The player's turn has begun: the choices open are told.
+        bool turnBegins = false;
+        // The money after the restart.
         double moneyAfter = 0;
     };
 
@@ -75,12 +90,16 @@ private:
     // The news in words, from then on told.
     QString takeNews();
     QString newsInWords() const;
-    QString moneyInWords() const;
-    QString cardsDrawn(const std::vector<int> &positions, const std::array<int, 7> &hand) const;
+    QString dealInWords() const;
+    QString dealerInWords() const;
+    QString totalInWords(const std::array<int, 7> &hand, int total) const;
+    QString ranksDrawn(const std::vector<int> &positions, const std::array<int, 7> &hand) const;
     QString whatThePlayerMayDo(const TableShown &shown) const;
     void say(QWidget *window, const QString &words);
+    void keyPressed();
 
     QWidget *table;
+    std::function<qint64()> now;
     ScreenReaderNotice notice;
     // Fires once the round has finished its step and waits again; never left running.
     QTimer newsTimer{this};
@@ -90,7 +109,22 @@ private:
     std::array<int, 7> dealerCards{};
     int playerTotal = 0;
     int dealerTotal = 0;
+    RoundControls enabled;
+    // From the stand or the double to the round's end: the dealer's cards wait for the outcome.
+    bool dealerPlaying = false;
 
     News news;
     bool newsWaiting = false;
+    // What the last news said, and the outcome of the last round while no other has been dealt.
+    QString lastNews;
+    QString lastResult;
+    // When the last news will have been spoken, reckoned at a brisk speech rate; a key pressed before then
+    // cut it off. What it said besides what it carried, and the round's result it held.
+    qint64 speakingUntil = 0;
+    QString lastFresh;
+    QString resultTold;
+    // What a key cut off, to be told at the head of the next news.
+    QString missed;
+    QString resultToHear;
+    std::vector<report::OutcomeSettled> roundOutcomes;
 };

@@ -1,10 +1,11 @@
 #include "table/screen_reader_notice.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QWidget>
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+
+ScreenReaderNotice::ScreenReaderNotice() = default;
 
 void ScreenReaderNotice::say(QWidget *window, const QString &words) {
     QAccessibleAnnouncementEvent announcement(window, words);
@@ -13,55 +14,40 @@ void ScreenReaderNotice::say(QWidget *window, const QString &words) {
 
 #else
 
-namespace {
+#include "table/quiet_focus.h"
 
-// Draws nothing, takes neither the focus nor the mouse: only assistive technology sees it.
-class NoticeWidget : public QWidget {
-public:
-    NoticeWidget(QWidget *window, const QString &words) : QWidget(window), words(words) {
-        setObjectName(QStringLiteral("ScreenReaderNotice"));
-        setGeometry(0, 0, 1, 1);
-        setFocusPolicy(Qt::NoFocus);
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setAttribute(Qt::WA_NoSystemBackground);
-    }
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#include <QVariantMap>
 
-    const QString words;
-};
-
-class NoticeAccessible : public QAccessibleWidget {
-public:
-    explicit NoticeAccessible(NoticeWidget *notice) : QAccessibleWidget(notice, QAccessible::Notification) {}
-
-    QString text(QAccessible::Text kind) const override {
-        return kind == QAccessible::Name ? static_cast<const NoticeWidget *>(widget())->words : QString();
-    }
-};
-
-// A notice has no meta-object of its own: Qt asks for it under its base's name.
-QAccessibleInterface *noticeAccessibleFactory(const QString &className, QObject *object) {
-    if (className != QLatin1String("QWidget"))
-        return nullptr;
-    auto *notice = dynamic_cast<NoticeWidget *>(object);
-    return notice ? new NoticeAccessible(notice) : nullptr;
+ScreenReaderNotice::ScreenReaderNotice() {
+    focused = QApplication::focusWidget();
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && !focusMovingQuietly())
+            focused = now;
+    });
 }
 
-// Enough for a screen reader to have read the ones before the newest.
-constexpr std::size_t noticesKept = 3;
-
-} // namespace
-
 void ScreenReaderNotice::say(QWidget *window, const QString &words) {
-    static const bool factoryInstalled = (QAccessible::installFactory(noticeAccessibleFactory), true);
-    Q_UNUSED(factoryInstalled);
-    // Made hidden with its words, then shown: the screen reader speaks a notification as it appears.
-    auto *notice = new NoticeWidget(window, words);
-    notice->show();
-    shown.emplace_back(notice);
-    while (shown.size() > noticesKept) {
-        delete shown.front().data();
-        shown.pop_front();
-    }
+    // Qt's bridge connects to the accessibility bus only while a screen reader listens.
+    QDBusConnection bus(QStringLiteral("a11y"));
+    if (!bus.isConnected())
+        return;
+    QWidget *target =
+        focused && focused->isVisible() && focused->window()->isActiveWindow() ? focused.data() : window;
+    QAccessibleInterface *control = QAccessible::queryAccessibleInterface(target);
+    if (!control)
+        return;
+    // The path and the event as Qt's bridge has them, the words in place of the control.
+    const QString path =
+        QStringLiteral("/org/a11y/atspi/accessible/") + QString::number(QAccessible::uniqueId(control));
+    QDBusMessage change = QDBusMessage::createSignal(path, QStringLiteral("org.a11y.atspi.Event.Object"),
+                                                     QStringLiteral("PropertyChange"));
+    change << QStringLiteral("accessible-description") << 0 << 0 << QVariant::fromValue(QDBusVariant(words))
+           << QVariantMap();
+    bus.send(change);
 }
 
 #endif

@@ -6,6 +6,7 @@
 #include "table/chip_label.h"
 #include "table/fitted_text.h"
 #include "table/mnemonic_priority.h"
+#include "table/quiet_focus.h"
 #include "table/table_felt.h"
 #include "table/table_pictures.h"
 #include "table/twips.h"
@@ -17,6 +18,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <utility>
 
 namespace {
 
@@ -75,6 +77,10 @@ QRect onScreen(const QWidget *widget) {
 } // namespace
 
 TableScreen::TableScreen(QMainWindow *window) : window(window) {
+    focusTimer.setSingleShot(true);
+    focusTimer.setInterval(0);
+    QObject::connect(&focusTimer, &QTimer::timeout, window, [this] { moveFocusDue(); });
+    followFocusHeard();
     auto *felt = new TableFelt(window);
     felt->setObjectName(QStringLiteral("Felt"));
     felt->setFixedSize(clientSize);
@@ -124,8 +130,12 @@ void TableScreen::buildButtonsAndChips(QWidget *felt) {
     CmdStand = makeButton("CmdStand", tr("&Stand"), 5880);
     cmdDouble = makeButton("cmdDouble", tr("&Double"), 7200);
     cmdDouble->setEnabled(false);
-    // Stand shares its letter with the Sound menu; while the player may stand, the letter stands.
+    // Stand shares its letter with the Sound menu; while the player may stand, the letter stands. Every
+    // round button is pressed by its letter where the focus is: the round moves the focus once its news
+    // is told, and a screen reader would name a button that took the focus before the news.
     new MnemonicPriority(CmdStand);
+    for (QPushButton *button : {CmdNew, CmdHit, cmdDouble})
+        new QuietMnemonic(button);
 
     const auto makeChip = [felt](const char *name, int amount, QRect geometry) {
         auto *chip = new ChipLabel(felt);
@@ -277,14 +287,35 @@ void TableScreen::controlsChanged(const report::ControlsChanged &changed) {
     const RoundControls &enabled = changed.enabled;
     const bool turnBegins = enabled.hit && !CmdHit->isEnabled();
     const bool roundEnds = enabled.deal && !CmdNew->isEnabled();
+    // A control disabled under the focus would hand it to the next one at once, which a screen reader
+    // names before the news; the focus leaves quietly instead, and moves on after the news.
+    const std::pair<QWidget *, bool> becomes[] = {{CmdNew, enabled.deal},    {CmdHit, enabled.hit},
+                                                  {CmdStand, enabled.stand}, {cmdDouble, enabled.doubleDown},
+                                                  {lblBet5, enabled.chips},  {lblBet10, enabled.chips},
+                                                  {lblBet50, enabled.chips}};
+    for (const auto &[control, enable] : becomes) {
+        if (!enable && control->hasFocus())
+            control->clearFocus();
+    }
     CmdNew->setEnabled(enabled.deal);
     CmdHit->setEnabled(enabled.hit);
     CmdStand->setEnabled(enabled.stand);
     cmdDouble->setEnabled(enabled.doubleDown);
     for (ChipLabel *chip : {lblBet5, lblBet10, lblBet50})
         chip->setEnabled(enabled.chips);
-    if (roundEnds)
-        CmdNew->setFocus();
-    else if (turnBegins)
-        CmdHit->setFocus();
+    // The focus moves on the next turn of the event loop, once the narrator has told the round's news.
+    if (roundEnds || turnBegins) {
+        focusDue = roundEnds ? CmdNew : CmdHit;
+        focusTimer.start();
+    }
+}
+
+// The turn's focus on Hit is heard: it tells the player the turn has come. New Game takes it quietly
+// after the round, so that the outcome is all the player hears.
+void TableScreen::moveFocusDue() {
+    if (focusDue == CmdNew && CmdNew->isEnabled())
+        moveFocusQuietly(CmdNew);
+    else if (focusDue && focusDue->isEnabled())
+        focusDue->setFocus();
+    focusDue = nullptr;
 }

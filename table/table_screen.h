@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QList>
 #include <QRect>
+#include <QTimer>
 #include <array>
 
 class AnimationPlayer;
@@ -74,8 +75,14 @@ private:
     // The stored card back, named in the language of the moment.
     CardPicture faceDownCard() const;
 
+    void moveFocusDue();
+
     QMainWindow *window;
     CardDeck Deck1;
+    // Moves the focus to `focusDue` after the narrator's news, whose timer started earlier in the step
+    // and so fires first.
+    QTimer focusTimer;
+    QPushButton *focusDue = nullptr;
     // The amounts' own fonts; a long amount is shown in a smaller size of them.
     QFont moneyFont;
     QFont betFont;

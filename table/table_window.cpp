@@ -96,6 +96,12 @@ void BJMain::buildMenu() {
     ReadTable->setObjectName(QStringLiteral("ReadTable"));
     ReadTable->setShortcut(Qt::Key_F3);
     addAction(ReadTable);
+
+    // F7, the first function key that no command takes.
+    RepeatNews = new QAction(tr("Repeat the news"), this);
+    RepeatNews->setObjectName(QStringLiteral("RepeatNews"));
+    RepeatNews->setShortcut(Qt::Key_F7);
+    addAction(RepeatNews);
 }
 
 // Each listener hears every report, in the order they join: what is shown first, then what is heard.
@@ -133,6 +139,7 @@ void BJMain::connectHandlers() {
     });
     connect(Help, &QAction::triggered, this, &BJMain::Help_Click);
     connect(ReadTable, &QAction::triggered, this, &BJMain::ReadTable_Click);
+    connect(RepeatNews, &QAction::triggered, this, &BJMain::RepeatNews_Click);
     connect(Statistics, &QAction::triggered, this, &BJMain::Statistics_Click);
     connect(Hint, &QAction::triggered, this, &BJMain::Hint_Click);
     connect(Coach, &QAction::triggered, this, [this] {
@@ -148,7 +155,8 @@ void BJMain::Form_Load() {
     if (!BJInsurDialog) {
         BJInsurDialog = std::make_unique<BJInsur>(
             wave, programDirectory + QLatin1String(media::insuranceCall),
-            [this](InsuranceAnswer answer) { round.answerInsurance(answer); }, QList{ReadTable, Hint, Coach});
+            [this](InsuranceAnswer answer) { round.answerInsurance(answer); },
+            QList{ReadTable, RepeatNews, Hint, Coach});
         BJInsurDialog->showOffersOver(this,
                                       [this](double cost) { return narrator->insuranceQuestion(cost); });
         hold.addListener(*BJInsurDialog);
@@ -208,6 +216,10 @@ void BJMain::ReadTable_Click() {
     TableShown shown = screen->shown();
     shown.insuranceOffered = BJInsurDialog->window() != nullptr;
     narrator->readTable(shown);
+}
+
+void BJMain::RepeatNews_Click() {
+    narrator->repeatNews();
 }
 
 void BJMain::Statistics_Click() {

@@ -49,6 +49,7 @@ public:
     void Sound_Click();
     void Help_Click();
     void ReadTable_Click();
+    void RepeatNews_Click();
     void Statistics_Click();
     void Hint_Click();
     void Coach_Click();
@@ -81,6 +82,8 @@ private:
     QAction *Coach = nullptr;
     // Reads the whole table to a screen reader; a key without a menu entry, so the picture stays as it was.
     QAction *ReadTable = nullptr;
+    // Says the last news again, for a player whose key press cut it off; a key without a menu entry too.
+    QAction *RepeatNews = nullptr;
 
     // The listeners, each hearing the round through the hold.
     RefusalHold hold;

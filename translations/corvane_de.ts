@@ -199,6 +199,10 @@
         <source>&amp;Coach</source>
         <translation>T&amp;rainer</translation>
     </message>
+    <message>
+        <source>Repeat the news</source>
+        <translation>Letzte Ansage wiederholen</translation>
+    </message>
 </context>
 <context>
     <name>BJStats</name>
@@ -383,7 +387,7 @@
     </message>
     <message>
         <source>%1 (%2%)</source>
-        <translation>%1 (%2 %)</translation>
+        <translation>%1 (%2&#xa0;%)</translation>
     </message>
     <message>
         <source>Given away per decision</source>
@@ -528,12 +532,7 @@
         <translation>Versicherung für %1?</translation>
     </message>
     <message>
-        <source>New game.</source>
-        <translation>Neues Spiel.</translation>
-    </message>
-    <message>
         <source>You have %1, %2.</source>
-        <extracomment>The player&apos;s cards after the deal, then their total.</extracomment>
         <translation>Du hast %1, %2.</translation>
     </message>
     <message>
@@ -541,50 +540,9 @@
         <translation>Der Croupier zeigt %1.</translation>
     </message>
     <message>
-        <source>You double: bet %1, money %2.</source>
-        <translation>Du verdoppelst: Einsatz %1, Guthaben %2.</translation>
-    </message>
-    <message>
         <source>%1, %2.</source>
         <extracomment>A card the player drew and their new total.</extracomment>
         <translation>%1, %2.</translation>
-    </message>
-    <message>
-        <source>Dealer turns up %1, %2.</source>
-        <extracomment>The dealer turns the hole card up; %1 is the card (and any drawn with it), %2 the dealer&apos;s total.</extracomment>
-        <translation>Der Croupier deckt %1 auf, %2.</translation>
-    </message>
-    <message>
-        <source>Dealer draws %1, %2.</source>
-        <translation>Der Croupier zieht %1, %2.</translation>
-    </message>
-    <message>
-        <source>Insurance pays %1.</source>
-        <translation>Die Versicherung zahlt %1.</translation>
-    </message>
-    <message>
-        <source>Push: your bet of %1 comes back.</source>
-        <translation>Unentschieden: Dein Einsatz von %1 geht an dich zurück.</translation>
-    </message>
-    <message>
-        <source>You lose %1.</source>
-        <translation>Du verlierst %1.</translation>
-    </message>
-    <message>
-        <source>You win %1.</source>
-        <translation>Du gewinnst %1.</translation>
-    </message>
-    <message>
-        <source>Blackjack! You win %1.</source>
-        <translation>Blackjack! Du gewinnst %1.</translation>
-    </message>
-    <message>
-        <source>Your money: %1.</source>
-        <translation>Dein Guthaben: %1.</translation>
-    </message>
-    <message>
-        <source>Insurance costs %1, money %2.</source>
-        <translation>Die Versicherung kostet %1, Guthaben %2.</translation>
     </message>
     <message>
         <source>Bet %1, money %2.</source>
@@ -623,6 +581,129 @@
         <source>Dealer has %1, %2.</source>
         <extracomment>The dealer&apos;s cards and total, when the whole table is read out.</extracomment>
         <translation>Der Croupier hat %1, %2.</translation>
+    </message>
+    <message>
+        <source>an Ace</source>
+        <extracomment>The dealer&apos;s up card after &quot;against&quot;, as in &quot;14 against a King&quot;; one entry per rank.</extracomment>
+        <translation>ein Ass</translation>
+    </message>
+    <message>
+        <source>a Two</source>
+        <translation>eine Zwei</translation>
+    </message>
+    <message>
+        <source>a Three</source>
+        <translation>eine Drei</translation>
+    </message>
+    <message>
+        <source>a Four</source>
+        <translation>eine Vier</translation>
+    </message>
+    <message>
+        <source>a Five</source>
+        <translation>eine Fünf</translation>
+    </message>
+    <message>
+        <source>a Six</source>
+        <translation>eine Sechs</translation>
+    </message>
+    <message>
+        <source>a Seven</source>
+        <translation>eine Sieben</translation>
+    </message>
+    <message>
+        <source>an Eight</source>
+        <translation>eine Acht</translation>
+    </message>
+    <message>
+        <source>a Nine</source>
+        <translation>eine Neun</translation>
+    </message>
+    <message>
+        <source>a Ten</source>
+        <translation>eine Zehn</translation>
+    </message>
+    <message>
+        <source>a Jack</source>
+        <translation>einen Buben</translation>
+    </message>
+    <message>
+        <source>a Queen</source>
+        <translation>eine Dame</translation>
+    </message>
+    <message>
+        <source>a King</source>
+        <translation>einen König</translation>
+    </message>
+    <message>
+        <source>Insurance pays %1</source>
+        <translation>Die Versicherung zahlt %1</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <extracomment>The stake came back: neither won nor lost.</extracomment>
+        <translation>Unentschieden</translation>
+    </message>
+    <message>
+        <source>You lose %1</source>
+        <translation>Du verlierst %1</translation>
+    </message>
+    <message>
+        <source>You win %1</source>
+        <translation>Du gewinnst %1</translation>
+    </message>
+    <message>
+        <source>Blackjack! You win %1</source>
+        <translation>Blackjack! Du gewinnst %1</translation>
+    </message>
+    <message>
+        <source>%1, money %2.</source>
+        <extracomment>An outcome (&quot;You win 10&quot;) and the money after it.</extracomment>
+        <translation>%1, Guthaben %2.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>An outcome told before the next one, without the money.</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>soft %1</source>
+        <extracomment>A total in which an ace counts 11, so that a card can&apos;t bust it.</extracomment>
+        <translation>weiche %1</translation>
+    </message>
+    <message>
+        <source>%1 against %2: %3.</source>
+        <extracomment>After the deal: the player&apos;s total against the dealer&apos;s up card, then the player&apos;s cards.</extracomment>
+        <translation>%1 gegen %2: %3.</translation>
+    </message>
+    <message>
+        <source>New game, money %1.</source>
+        <translation>Neues Spiel, Guthaben %1.</translation>
+    </message>
+    <message>
+        <source>Doubled: %1, %2.</source>
+        <extracomment>The player&apos;s double: the one card drawn for it, and the total.</extracomment>
+        <translation>Verdoppelt: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Insured for %1, money %2.</source>
+        <translation>Versichert für %1, Guthaben %2.</translation>
+    </message>
+    <message>
+        <source>Insurance declined.</source>
+        <translation>Versicherung abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Hit, stand or double.</source>
+        <translation>Karte, Stehen oder Verdoppeln.</translation>
+    </message>
+    <message>
+        <source>Dealer busts with %1.</source>
+        <translation>Der Croupier überkauft sich mit %1.</translation>
+    </message>
+    <message>
+        <source>Dealer has %1.</source>
+        <translation>Der Croupier hat %1.</translation>
     </message>
 </context>
 <context>

@@ -199,6 +199,10 @@
         <source>&amp;Coach</source>
         <translation>E&amp;ntrenador</translation>
     </message>
+    <message>
+        <source>Repeat the news</source>
+        <translation>Repetir el último aviso</translation>
+    </message>
 </context>
 <context>
     <name>BJStats</name>
@@ -369,7 +373,7 @@
     </message>
     <message>
         <source>%1 (%2%)</source>
-        <translation>%1 (%2 %)</translation>
+        <translation>%1 (%2&#xa0;%)</translation>
     </message>
     <message>
         <source>Given away per decision</source>
@@ -515,11 +519,10 @@
     </message>
     <message>
         <source>New game.</source>
-        <translation>Nueva partida.</translation>
+        <translation type="vanished">Nueva partida.</translation>
     </message>
     <message>
         <source>You have %1, %2.</source>
-        <extracomment>The player&apos;s cards after the deal, then their total.</extracomment>
         <translation>Tienes %1, %2.</translation>
     </message>
     <message>
@@ -528,7 +531,7 @@
     </message>
     <message>
         <source>You double: bet %1, money %2.</source>
-        <translation>Doblas: apuesta %1, dinero %2.</translation>
+        <translation type="vanished">Doblas: apuesta %1, dinero %2.</translation>
     </message>
     <message>
         <source>%1, %2.</source>
@@ -538,39 +541,39 @@
     <message>
         <source>Dealer turns up %1, %2.</source>
         <extracomment>The dealer turns the hole card up; %1 is the card (and any drawn with it), %2 the dealer&apos;s total.</extracomment>
-        <translation>El crupier descubre %1, %2.</translation>
+        <translation type="vanished">El crupier descubre %1, %2.</translation>
     </message>
     <message>
         <source>Dealer draws %1, %2.</source>
-        <translation>El crupier saca %1, %2.</translation>
+        <translation type="vanished">El crupier saca %1, %2.</translation>
     </message>
     <message>
         <source>Insurance pays %1.</source>
-        <translation>El seguro paga %1.</translation>
+        <translation type="vanished">El seguro paga %1.</translation>
     </message>
     <message>
         <source>Push: your bet of %1 comes back.</source>
-        <translation>Empate: recuperas tu apuesta de %1.</translation>
+        <translation type="vanished">Empate: recuperas tu apuesta de %1.</translation>
     </message>
     <message>
         <source>You lose %1.</source>
-        <translation>Pierdes %1.</translation>
+        <translation type="vanished">Pierdes %1.</translation>
     </message>
     <message>
         <source>You win %1.</source>
-        <translation>Ganas %1.</translation>
+        <translation type="vanished">Ganas %1.</translation>
     </message>
     <message>
         <source>Blackjack! You win %1.</source>
-        <translation>¡Blackjack! Ganas %1.</translation>
+        <translation type="vanished">¡Blackjack! Ganas %1.</translation>
     </message>
     <message>
         <source>Your money: %1.</source>
-        <translation>Tu dinero: %1.</translation>
+        <translation type="vanished">Tu dinero: %1.</translation>
     </message>
     <message>
         <source>Insurance costs %1, money %2.</source>
-        <translation>El seguro cuesta %1, dinero %2.</translation>
+        <translation type="vanished">El seguro cuesta %1, dinero %2.</translation>
     </message>
     <message>
         <source>Bet %1, money %2.</source>
@@ -609,6 +612,129 @@
         <source>Dealer has %1, %2.</source>
         <extracomment>The dealer&apos;s cards and total, when the whole table is read out.</extracomment>
         <translation>El crupier tiene %1, %2.</translation>
+    </message>
+    <message>
+        <source>an Ace</source>
+        <extracomment>The dealer&apos;s up card after &quot;against&quot;, as in &quot;14 against a King&quot;; one entry per rank.</extracomment>
+        <translation>un as</translation>
+    </message>
+    <message>
+        <source>a Two</source>
+        <translation>un dos</translation>
+    </message>
+    <message>
+        <source>a Three</source>
+        <translation>un tres</translation>
+    </message>
+    <message>
+        <source>a Four</source>
+        <translation>un cuatro</translation>
+    </message>
+    <message>
+        <source>a Five</source>
+        <translation>un cinco</translation>
+    </message>
+    <message>
+        <source>a Six</source>
+        <translation>un seis</translation>
+    </message>
+    <message>
+        <source>a Seven</source>
+        <translation>un siete</translation>
+    </message>
+    <message>
+        <source>an Eight</source>
+        <translation>un ocho</translation>
+    </message>
+    <message>
+        <source>a Nine</source>
+        <translation>un nueve</translation>
+    </message>
+    <message>
+        <source>a Ten</source>
+        <translation>un diez</translation>
+    </message>
+    <message>
+        <source>a Jack</source>
+        <translation>una jota</translation>
+    </message>
+    <message>
+        <source>a Queen</source>
+        <translation>una reina</translation>
+    </message>
+    <message>
+        <source>a King</source>
+        <translation>un rey</translation>
+    </message>
+    <message>
+        <source>Insurance pays %1</source>
+        <translation>El seguro paga %1</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <extracomment>The stake came back: neither won nor lost.</extracomment>
+        <translation>Empate</translation>
+    </message>
+    <message>
+        <source>You lose %1</source>
+        <translation>Pierdes %1</translation>
+    </message>
+    <message>
+        <source>You win %1</source>
+        <translation>Ganas %1</translation>
+    </message>
+    <message>
+        <source>Blackjack! You win %1</source>
+        <translation>¡Blackjack! Ganas %1</translation>
+    </message>
+    <message>
+        <source>%1, money %2.</source>
+        <extracomment>An outcome (&quot;You win 10&quot;) and the money after it.</extracomment>
+        <translation>%1, dinero %2.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>An outcome told before the next one, without the money.</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>soft %1</source>
+        <extracomment>A total in which an ace counts 11, so that a card can&apos;t bust it.</extracomment>
+        <translation>%1 blando</translation>
+    </message>
+    <message>
+        <source>%1 against %2: %3.</source>
+        <extracomment>After the deal: the player&apos;s total against the dealer&apos;s up card, then the player&apos;s cards.</extracomment>
+        <translation>%1 contra %2: %3.</translation>
+    </message>
+    <message>
+        <source>Dealer busts with %1.</source>
+        <translation>El crupier se pasa con %1.</translation>
+    </message>
+    <message>
+        <source>Dealer has %1.</source>
+        <translation>El crupier tiene %1.</translation>
+    </message>
+    <message>
+        <source>New game, money %1.</source>
+        <translation>Partida nueva, dinero %1.</translation>
+    </message>
+    <message>
+        <source>Doubled: %1, %2.</source>
+        <extracomment>The player&apos;s double: the one card drawn for it, and the total.</extracomment>
+        <translation>Doblado: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Insured for %1, money %2.</source>
+        <translation>Asegurado por %1, dinero %2.</translation>
+    </message>
+    <message>
+        <source>Insurance declined.</source>
+        <translation>Seguro rechazado.</translation>
+    </message>
+    <message>
+        <source>Hit, stand or double.</source>
+        <translation>Pedir, plantarse o doblar.</translation>
     </message>
 </context>
 <context>

@@ -199,6 +199,10 @@
         <source>&amp;Coach</source>
         <translation>&amp;Entraîneur</translation>
     </message>
+    <message>
+        <source>Repeat the news</source>
+        <translation>Répéter la dernière annonce</translation>
+    </message>
 </context>
 <context>
     <name>BJStats</name>
@@ -383,7 +387,7 @@
     </message>
     <message>
         <source>%1 (%2%)</source>
-        <translation>%1 (%2 %)</translation>
+        <translation>%1 (%2&#xa0;%)</translation>
     </message>
     <message>
         <source>Given away per decision</source>
@@ -528,12 +532,7 @@
         <translation>Assurance pour %1&#xa0;?</translation>
     </message>
     <message>
-        <source>New game.</source>
-        <translation>Nouvelle partie.</translation>
-    </message>
-    <message>
         <source>You have %1, %2.</source>
-        <extracomment>The player&apos;s cards after the deal, then their total.</extracomment>
         <translation>Vous avez %1, %2.</translation>
     </message>
     <message>
@@ -541,50 +540,9 @@
         <translation>Le croupier montre %1.</translation>
     </message>
     <message>
-        <source>You double: bet %1, money %2.</source>
-        <translation>Vous doublez&#xa0;: mise %1, solde %2.</translation>
-    </message>
-    <message>
         <source>%1, %2.</source>
         <extracomment>A card the player drew and their new total.</extracomment>
         <translation>%1, %2.</translation>
-    </message>
-    <message>
-        <source>Dealer turns up %1, %2.</source>
-        <extracomment>The dealer turns the hole card up; %1 is the card (and any drawn with it), %2 the dealer&apos;s total.</extracomment>
-        <translation>Le croupier retourne %1, %2.</translation>
-    </message>
-    <message>
-        <source>Dealer draws %1, %2.</source>
-        <translation>Le croupier tire %1, %2.</translation>
-    </message>
-    <message>
-        <source>Insurance pays %1.</source>
-        <translation>L’assurance paie %1.</translation>
-    </message>
-    <message>
-        <source>Push: your bet of %1 comes back.</source>
-        <translation>Égalité&#xa0;: votre mise de %1 vous est rendue.</translation>
-    </message>
-    <message>
-        <source>You lose %1.</source>
-        <translation>Vous perdez %1.</translation>
-    </message>
-    <message>
-        <source>You win %1.</source>
-        <translation>Vous gagnez %1.</translation>
-    </message>
-    <message>
-        <source>Blackjack! You win %1.</source>
-        <translation>Blackjack&#xa0;! Vous gagnez %1.</translation>
-    </message>
-    <message>
-        <source>Your money: %1.</source>
-        <translation>Votre solde&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>Insurance costs %1, money %2.</source>
-        <translation>L’assurance coûte %1, solde %2.</translation>
     </message>
     <message>
         <source>Bet %1, money %2.</source>
@@ -623,6 +581,129 @@
         <source>Dealer has %1, %2.</source>
         <extracomment>The dealer&apos;s cards and total, when the whole table is read out.</extracomment>
         <translation>Le croupier a %1, %2.</translation>
+    </message>
+    <message>
+        <source>an Ace</source>
+        <extracomment>The dealer&apos;s up card after &quot;against&quot;, as in &quot;14 against a King&quot;; one entry per rank.</extracomment>
+        <translation>un As</translation>
+    </message>
+    <message>
+        <source>a Two</source>
+        <translation>un Deux</translation>
+    </message>
+    <message>
+        <source>a Three</source>
+        <translation>un Trois</translation>
+    </message>
+    <message>
+        <source>a Four</source>
+        <translation>un Quatre</translation>
+    </message>
+    <message>
+        <source>a Five</source>
+        <translation>un Cinq</translation>
+    </message>
+    <message>
+        <source>a Six</source>
+        <translation>un Six</translation>
+    </message>
+    <message>
+        <source>a Seven</source>
+        <translation>un Sept</translation>
+    </message>
+    <message>
+        <source>an Eight</source>
+        <translation>un Huit</translation>
+    </message>
+    <message>
+        <source>a Nine</source>
+        <translation>un Neuf</translation>
+    </message>
+    <message>
+        <source>a Ten</source>
+        <translation>un Dix</translation>
+    </message>
+    <message>
+        <source>a Jack</source>
+        <translation>un Valet</translation>
+    </message>
+    <message>
+        <source>a Queen</source>
+        <translation>une Dame</translation>
+    </message>
+    <message>
+        <source>a King</source>
+        <translation>un Roi</translation>
+    </message>
+    <message>
+        <source>Insurance pays %1</source>
+        <translation>L’assurance paie %1</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <extracomment>The stake came back: neither won nor lost.</extracomment>
+        <translation>Égalité</translation>
+    </message>
+    <message>
+        <source>You lose %1</source>
+        <translation>Vous perdez %1</translation>
+    </message>
+    <message>
+        <source>You win %1</source>
+        <translation>Vous gagnez %1</translation>
+    </message>
+    <message>
+        <source>Blackjack! You win %1</source>
+        <translation>Blackjack&#xa0;! Vous gagnez %1</translation>
+    </message>
+    <message>
+        <source>%1, money %2.</source>
+        <extracomment>An outcome (&quot;You win 10&quot;) and the money after it.</extracomment>
+        <translation>%1, solde %2.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>An outcome told before the next one, without the money.</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>soft %1</source>
+        <extracomment>A total in which an ace counts 11, so that a card can&apos;t bust it.</extracomment>
+        <translation>%1 souple</translation>
+    </message>
+    <message>
+        <source>%1 against %2: %3.</source>
+        <extracomment>After the deal: the player&apos;s total against the dealer&apos;s up card, then the player&apos;s cards.</extracomment>
+        <translation>%1 contre %2&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>New game, money %1.</source>
+        <translation>Nouvelle partie, solde %1.</translation>
+    </message>
+    <message>
+        <source>Doubled: %1, %2.</source>
+        <extracomment>The player&apos;s double: the one card drawn for it, and the total.</extracomment>
+        <translation>Doublé&#xa0;: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Insured for %1, money %2.</source>
+        <translation>Assuré pour %1, solde %2.</translation>
+    </message>
+    <message>
+        <source>Insurance declined.</source>
+        <translation>Assurance refusée.</translation>
+    </message>
+    <message>
+        <source>Hit, stand or double.</source>
+        <translation>Carte, rester ou doubler.</translation>
+    </message>
+    <message>
+        <source>Dealer busts with %1.</source>
+        <translation>Le croupier dépasse avec %1.</translation>
+    </message>
+    <message>
+        <source>Dealer has %1.</source>
+        <translation>Le croupier a %1.</translation>
     </message>
 </context>
 <context>

@@ -202,6 +202,10 @@
         <source>&amp;Coach</source>
         <translation>&amp;Allenatore</translation>
     </message>
+    <message>
+        <source>Repeat the news</source>
+        <translation>Ripeti l’ultimo annuncio</translation>
+    </message>
 </context>
 <context>
     <name>BJStats</name>
@@ -518,11 +522,10 @@
     </message>
     <message>
         <source>New game.</source>
-        <translation>Nuova partita.</translation>
+        <translation type="vanished">Nuova partita.</translation>
     </message>
     <message>
         <source>You have %1, %2.</source>
-        <extracomment>The player&apos;s cards after the deal, then their total.</extracomment>
         <translation>Hai %1, %2.</translation>
     </message>
     <message>
@@ -531,7 +534,7 @@
     </message>
     <message>
         <source>You double: bet %1, money %2.</source>
-        <translation>Raddoppi: puntata %1, soldi %2.</translation>
+        <translation type="vanished">Raddoppi: puntata %1, soldi %2.</translation>
     </message>
     <message>
         <source>%1, %2.</source>
@@ -541,39 +544,39 @@
     <message>
         <source>Dealer turns up %1, %2.</source>
         <extracomment>The dealer turns the hole card up; %1 is the card (and any drawn with it), %2 the dealer&apos;s total.</extracomment>
-        <translation>Il banco scopre %1, %2.</translation>
+        <translation type="vanished">Il banco scopre %1, %2.</translation>
     </message>
     <message>
         <source>Dealer draws %1, %2.</source>
-        <translation>Il banco pesca %1, %2.</translation>
+        <translation type="vanished">Il banco pesca %1, %2.</translation>
     </message>
     <message>
         <source>Insurance pays %1.</source>
-        <translation>L’assicurazione paga %1.</translation>
+        <translation type="vanished">L’assicurazione paga %1.</translation>
     </message>
     <message>
         <source>Push: your bet of %1 comes back.</source>
-        <translation>Pareggio: ti torna la puntata di %1.</translation>
+        <translation type="vanished">Pareggio: ti torna la puntata di %1.</translation>
     </message>
     <message>
         <source>You lose %1.</source>
-        <translation>Perdi %1.</translation>
+        <translation type="vanished">Perdi %1.</translation>
     </message>
     <message>
         <source>You win %1.</source>
-        <translation>Vinci %1.</translation>
+        <translation type="vanished">Vinci %1.</translation>
     </message>
     <message>
         <source>Blackjack! You win %1.</source>
-        <translation>Blackjack! Vinci %1.</translation>
+        <translation type="vanished">Blackjack! Vinci %1.</translation>
     </message>
     <message>
         <source>Your money: %1.</source>
-        <translation>I tuoi soldi: %1.</translation>
+        <translation type="vanished">I tuoi soldi: %1.</translation>
     </message>
     <message>
         <source>Insurance costs %1, money %2.</source>
-        <translation>L’assicurazione costa %1, soldi %2.</translation>
+        <translation type="vanished">L’assicurazione costa %1, soldi %2.</translation>
     </message>
     <message>
         <source>Bet %1, money %2.</source>
@@ -612,6 +615,129 @@
         <source>Dealer has %1, %2.</source>
         <extracomment>The dealer&apos;s cards and total, when the whole table is read out.</extracomment>
         <translation>Il banco ha %1, %2.</translation>
+    </message>
+    <message>
+        <source>an Ace</source>
+        <extracomment>The dealer&apos;s up card after &quot;against&quot;, as in &quot;14 against a King&quot;; one entry per rank.</extracomment>
+        <translation>un asso</translation>
+    </message>
+    <message>
+        <source>a Two</source>
+        <translation>un due</translation>
+    </message>
+    <message>
+        <source>a Three</source>
+        <translation>un tre</translation>
+    </message>
+    <message>
+        <source>a Four</source>
+        <translation>un quattro</translation>
+    </message>
+    <message>
+        <source>a Five</source>
+        <translation>un cinque</translation>
+    </message>
+    <message>
+        <source>a Six</source>
+        <translation>un sei</translation>
+    </message>
+    <message>
+        <source>a Seven</source>
+        <translation>un sette</translation>
+    </message>
+    <message>
+        <source>an Eight</source>
+        <translation>un otto</translation>
+    </message>
+    <message>
+        <source>a Nine</source>
+        <translation>un nove</translation>
+    </message>
+    <message>
+        <source>a Ten</source>
+        <translation>un dieci</translation>
+    </message>
+    <message>
+        <source>a Jack</source>
+        <translation>un fante</translation>
+    </message>
+    <message>
+        <source>a Queen</source>
+        <translation>una donna</translation>
+    </message>
+    <message>
+        <source>a King</source>
+        <translation>un re</translation>
+    </message>
+    <message>
+        <source>Insurance pays %1</source>
+        <translation>L’assicurazione paga %1</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <extracomment>The stake came back: neither won nor lost.</extracomment>
+        <translation>Pareggio</translation>
+    </message>
+    <message>
+        <source>You lose %1</source>
+        <translation>Perdi %1</translation>
+    </message>
+    <message>
+        <source>You win %1</source>
+        <translation>Vinci %1</translation>
+    </message>
+    <message>
+        <source>Blackjack! You win %1</source>
+        <translation>Blackjack! Vinci %1</translation>
+    </message>
+    <message>
+        <source>%1, money %2.</source>
+        <extracomment>An outcome (&quot;You win 10&quot;) and the money after it.</extracomment>
+        <translation>%1, soldi %2.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>An outcome told before the next one, without the money.</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>soft %1</source>
+        <extracomment>A total in which an ace counts 11, so that a card can&apos;t bust it.</extracomment>
+        <translation>%1 morbido</translation>
+    </message>
+    <message>
+        <source>%1 against %2: %3.</source>
+        <extracomment>After the deal: the player&apos;s total against the dealer&apos;s up card, then the player&apos;s cards.</extracomment>
+        <translation>%1 contro %2: %3.</translation>
+    </message>
+    <message>
+        <source>Dealer busts with %1.</source>
+        <translation>Il banco sballa con %1.</translation>
+    </message>
+    <message>
+        <source>Dealer has %1.</source>
+        <translation>Il banco ha %1.</translation>
+    </message>
+    <message>
+        <source>New game, money %1.</source>
+        <translation>Nuova partita, soldi %1.</translation>
+    </message>
+    <message>
+        <source>Doubled: %1, %2.</source>
+        <extracomment>The player&apos;s double: the one card drawn for it, and the total.</extracomment>
+        <translation>Raddoppio: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Insured for %1, money %2.</source>
+        <translation>Assicurato per %1, soldi %2.</translation>
+    </message>
+    <message>
+        <source>Insurance declined.</source>
+        <translation>Assicurazione rifiutata.</translation>
+    </message>
+    <message>
+        <source>Hit, stand or double.</source>
+        <translation>Carta, stai o raddoppia.</translation>
     </message>
 </context>
 <context>

@@ -199,6 +199,10 @@
         <source>&amp;Coach</source>
         <translation>&amp;Treinador</translation>
     </message>
+    <message>
+        <source>Repeat the news</source>
+        <translation>Repetir o último aviso</translation>
+    </message>
 </context>
 <context>
     <name>BJStats</name>
@@ -515,11 +519,10 @@
     </message>
     <message>
         <source>New game.</source>
-        <translation>Novo jogo.</translation>
+        <translation type="vanished">Novo jogo.</translation>
     </message>
     <message>
         <source>You have %1, %2.</source>
-        <extracomment>The player&apos;s cards after the deal, then their total.</extracomment>
         <translation>Você tem %1, %2.</translation>
     </message>
     <message>
@@ -528,7 +531,7 @@
     </message>
     <message>
         <source>You double: bet %1, money %2.</source>
-        <translation>Você dobra: aposta %1, dinheiro %2.</translation>
+        <translation type="vanished">Você dobra: aposta %1, dinheiro %2.</translation>
     </message>
     <message>
         <source>%1, %2.</source>
@@ -538,39 +541,39 @@
     <message>
         <source>Dealer turns up %1, %2.</source>
         <extracomment>The dealer turns the hole card up; %1 is the card (and any drawn with it), %2 the dealer&apos;s total.</extracomment>
-        <translation>O crupiê vira %1, %2.</translation>
+        <translation type="vanished">O crupiê vira %1, %2.</translation>
     </message>
     <message>
         <source>Dealer draws %1, %2.</source>
-        <translation>O crupiê tira %1, %2.</translation>
+        <translation type="vanished">O crupiê tira %1, %2.</translation>
     </message>
     <message>
         <source>Insurance pays %1.</source>
-        <translation>O seguro paga %1.</translation>
+        <translation type="vanished">O seguro paga %1.</translation>
     </message>
     <message>
         <source>Push: your bet of %1 comes back.</source>
-        <translation>Empate: sua aposta de %1 volta para você.</translation>
+        <translation type="vanished">Empate: sua aposta de %1 volta para você.</translation>
     </message>
     <message>
         <source>You lose %1.</source>
-        <translation>Você perde %1.</translation>
+        <translation type="vanished">Você perde %1.</translation>
     </message>
     <message>
         <source>You win %1.</source>
-        <translation>Você ganha %1.</translation>
+        <translation type="vanished">Você ganha %1.</translation>
     </message>
     <message>
         <source>Blackjack! You win %1.</source>
-        <translation>Blackjack! Você ganha %1.</translation>
+        <translation type="vanished">Blackjack! Você ganha %1.</translation>
     </message>
     <message>
         <source>Your money: %1.</source>
-        <translation>Seu dinheiro: %1.</translation>
+        <translation type="vanished">Seu dinheiro: %1.</translation>
     </message>
     <message>
         <source>Insurance costs %1, money %2.</source>
-        <translation>O seguro custa %1, dinheiro %2.</translation>
+        <translation type="vanished">O seguro custa %1, dinheiro %2.</translation>
     </message>
     <message>
         <source>Bet %1, money %2.</source>
@@ -609,6 +612,129 @@
         <source>Dealer has %1, %2.</source>
         <extracomment>The dealer&apos;s cards and total, when the whole table is read out.</extracomment>
         <translation>O crupiê tem %1, %2.</translation>
+    </message>
+    <message>
+        <source>an Ace</source>
+        <extracomment>The dealer&apos;s up card after &quot;against&quot;, as in &quot;14 against a King&quot;; one entry per rank.</extracomment>
+        <translation>um ás</translation>
+    </message>
+    <message>
+        <source>a Two</source>
+        <translation>um dois</translation>
+    </message>
+    <message>
+        <source>a Three</source>
+        <translation>um três</translation>
+    </message>
+    <message>
+        <source>a Four</source>
+        <translation>um quatro</translation>
+    </message>
+    <message>
+        <source>a Five</source>
+        <translation>um cinco</translation>
+    </message>
+    <message>
+        <source>a Six</source>
+        <translation>um seis</translation>
+    </message>
+    <message>
+        <source>a Seven</source>
+        <translation>um sete</translation>
+    </message>
+    <message>
+        <source>an Eight</source>
+        <translation>um oito</translation>
+    </message>
+    <message>
+        <source>a Nine</source>
+        <translation>um nove</translation>
+    </message>
+    <message>
+        <source>a Ten</source>
+        <translation>um dez</translation>
+    </message>
+    <message>
+        <source>a Jack</source>
+        <translation>um valete</translation>
+    </message>
+    <message>
+        <source>a Queen</source>
+        <translation>uma dama</translation>
+    </message>
+    <message>
+        <source>a King</source>
+        <translation>um rei</translation>
+    </message>
+    <message>
+        <source>Insurance pays %1</source>
+        <translation>O seguro paga %1</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <extracomment>The stake came back: neither won nor lost.</extracomment>
+        <translation>Empate</translation>
+    </message>
+    <message>
+        <source>You lose %1</source>
+        <translation>Você perde %1</translation>
+    </message>
+    <message>
+        <source>You win %1</source>
+        <translation>Você ganha %1</translation>
+    </message>
+    <message>
+        <source>Blackjack! You win %1</source>
+        <translation>Blackjack! Você ganha %1</translation>
+    </message>
+    <message>
+        <source>%1, money %2.</source>
+        <extracomment>An outcome (&quot;You win 10&quot;) and the money after it.</extracomment>
+        <translation>%1, dinheiro %2.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>An outcome told before the next one, without the money.</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>soft %1</source>
+        <extracomment>A total in which an ace counts 11, so that a card can&apos;t bust it.</extracomment>
+        <translation>%1 flexível</translation>
+    </message>
+    <message>
+        <source>%1 against %2: %3.</source>
+        <extracomment>After the deal: the player&apos;s total against the dealer&apos;s up card, then the player&apos;s cards.</extracomment>
+        <translation>%1 contra %2: %3.</translation>
+    </message>
+    <message>
+        <source>Dealer busts with %1.</source>
+        <translation>O crupiê estoura com %1.</translation>
+    </message>
+    <message>
+        <source>Dealer has %1.</source>
+        <translation>O crupiê tem %1.</translation>
+    </message>
+    <message>
+        <source>New game, money %1.</source>
+        <translation>Novo jogo, dinheiro %1.</translation>
+    </message>
+    <message>
+        <source>Doubled: %1, %2.</source>
+        <extracomment>The player&apos;s double: the one card drawn for it, and the total.</extracomment>
+        <translation>Dobrou: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Insured for %1, money %2.</source>
+        <translation>Seguro de %1, dinheiro %2.</translation>
+    </message>
+    <message>
+        <source>Insurance declined.</source>
+        <translation>Seguro recusado.</translation>
+    </message>
+    <message>
+        <source>Hit, stand or double.</source>
+        <translation>Pedir, parar ou dobrar.</translation>
     </message>
 </context>
 <context>

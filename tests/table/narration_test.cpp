@@ -42,10 +42,9 @@ TEST_F(Narration, TellsTheChipsTheDealAndTheOutcomeInTheTablesLanguage) {
         const char *chip;
         const char *outcome;
     };
-    for (const Case &c :
-         {Case{"en", "Bet 10, money 490.", "Blackjack! You win 15. Your money: 515."},
-          Case{"de", "Einsatz 10, Guthaben 490.", "Blackjack! Du gewinnst 15. Dein Guthaben: 515."},
-          Case{"fr", "Mise 10, solde 490.", "Blackjack\u00a0! Vous gagnez 15. Votre solde\u00a0: 515."}}) {
+    for (const Case &c : {Case{"en", "Bet 10, money 490.", "Blackjack! You win 15, money 515."},
+                          Case{"de", "Einsatz 10, Guthaben 490.", "Blackjack! Du gewinnst 15, Guthaben 515."},
+                          Case{"fr", "Mise 10, solde 490.", "Blackjack\u00a0! Vous gagnez 15, solde 515."}}) {
         SCOPED_TRACE(c.language);
         QObject translations;
         installTranslations({QLatin1String(c.language)}, &translations);
@@ -55,7 +54,7 @@ TEST_F(Narration, TellsTheChipsTheDealAndTheOutcomeInTheTablesLanguage) {
         EXPECT_EQ(said(), c.chip);
         table.deal(clubs(10), hearts(1), spades(13));
         const std::string deal = said();
-        EXPECT_TRUE(deal.ends_with(c.outcome)) << deal;
+        EXPECT_TRUE(deal.starts_with(c.outcome)) << deal;
         for (QTimer *timer : table->findChildren<QTimer *>())
             EXPECT_FALSE(timer->isActive()) << "a timer left running at rest";
     }
@@ -75,6 +74,24 @@ TEST_F(Narration, ReadsTheWholeTableWithoutChangingItsPicture) {
               "You have Ten of Clubs and Six of Clubs, 16. Dealer shows Nine of Clubs. Bet 10, money 490. "
               "You may hit or stand.");
     EXPECT_TRUE(table->grab().toImage() == before) << "the reading showed on the table";
+
+    table.stand({hearts(8)});
+    said();
+    QTest::keyClick(table.window.get(), Qt::Key_F3);
+    EXPECT_TRUE(said().starts_with("You lose 10, money 490. You have"));
+}
+
+// F7 says the last news again, word for word, for a player whose key press cut it off.
+TEST_F(Narration, RepeatsTheLastNews) {
+    ScriptedTable table;
+    showActive(table);
+    table.stake(10, 490);
+    table.deal(clubs(9), clubs(10), clubs(6));
+    const std::string deal = said();
+
+    QTest::keyClick(table.window.get(), Qt::Key_F7);
+
+    EXPECT_EQ(said(), deal);
 }
 
 TEST_F(Narration, TellsARestartWithTheFreshMoneyAndNothingOfTheRoundItDropped) {
@@ -86,7 +103,7 @@ TEST_F(Narration, TellsARestartWithTheFreshMoneyAndNothingOfTheRoundItDropped) {
 
     table.ui->New_Game->trigger();
 
-    EXPECT_EQ(said(), "New game. Your money: 500.");
+    EXPECT_EQ(said(), "New game, money 500.");
 }
 
 // The narrator tells what the reports say, heard without the table window around it.
@@ -102,19 +119,43 @@ TEST(NarratorReports, TellTheChipTheDealTheDoubleTheInsuranceAndTheOutcome) {
         std::vector<RoundReport> reports;
         const char *said;
     };
+    const RoundControls turn{false, true, true, false, false};
+    const RoundControls turnWithDouble{false, true, true, true, false};
+    const RoundControls idle{};
     const Case cases[] = {
         {{report::ChipPlaced{10, 10, 490}}, "Bet 10, money 490."},
+        // The deal: the total against the up card, the cards, the choices with the double among them.
         {{report::CardDealt{Hand::Dealer, 0, clubs(9), CardWay::Deal},
           report::CardDealt{Hand::Player, 0, hearts(5), CardWay::Deal},
-          report::CardDealt{Hand::Player, 1, hearts(6), CardWay::Deal}, report::TotalsChanged{11, 9}},
-         "You have Five of Hearts and Six of Hearts, 11. Dealer shows Nine of Clubs."},
-        {{report::Doubled{20, 470}, report::CardDealt{Hand::Player, 2, clubs(10), CardWay::Double},
-          report::TotalsChanged{21, 9}},
-         "You double: bet 20, money 470. Ten of Clubs, 21."},
-        {{report::InsuranceAnswered{true, 5, 485}}, "Insurance costs 5, money 485."},
-        {{report::InsuranceAnswered{false, 5, 490},
-          report::OutcomeSettled{RoundOutcome::DealerBusts, 20, 40, 510}},
-         "You win 20. Your money: 510."},
+          report::CardDealt{Hand::Player, 1, hearts(6), CardWay::Deal}, report::ControlsChanged{turn},
+          report::TotalsChanged{11, 9}, report::ControlsChanged{turnWithDouble}},
+         "11 against a Nine: Five and Six. Hit, stand or double."},
+        // Nothing while the dealer plays; then the outcome and the money first.
+        {{report::ChoiceMade{Choice::Double, {}}, report::Doubled{20, 470},
+          report::CardDealt{Hand::Player, 2, clubs(10), CardWay::Double}, report::TotalsChanged{21, 9},
+          report::ControlsChanged{RoundControls{false, false, false, false, false}},
+          report::CardDealt{Hand::Dealer, 1, hearts(7), CardWay::DealerDraw}, report::TotalsChanged{21, 16},
+          report::DealerPaused{900}, report::CardDealt{Hand::Dealer, 2, spades(13), CardWay::DealerDraw},
+          report::TotalsChanged{21, 26}, report::OutcomeSettled{RoundOutcome::DealerBusts, 20, 40, 510},
+          report::ControlsChanged{idle}, report::RoundEnded{true, 510}},
+         "You win 20, money 510. Doubled: Ten, 21. Dealer busts with 26."},
+        // A soft total says so; the card that makes it hard again is then no surprise.
+        {{report::BoxChanged{Hand::Dealer, 1, BoxShows::Nothing},
+          report::BoxChanged{Hand::Player, 2, BoxShows::Nothing},
+          report::CardDealt{Hand::Dealer, 0, clubs(10), CardWay::Deal},
+          report::CardDealt{Hand::Player, 0, diamonds(1), CardWay::Deal},
+          report::CardDealt{Hand::Player, 1, spades(6), CardWay::Deal}, report::TotalsChanged{17, 10},
+          report::ControlsChanged{turn}},
+         "soft 17 against a Ten: Ace and Six."},
+        {{report::CardDealt{Hand::Player, 2, hearts(9), CardWay::Hit}, report::TotalsChanged{16, 10}},
+         "Nine, 16."},
+        {{report::ControlsChanged{idle}, report::InsuranceAnswered{false, 5, 490},
+          report::ControlsChanged{turn}},
+         "Insurance declined."},
+        {{report::InsuranceAnswered{true, 5, 485}}, "Insured for 5, money 485."},
+        {{report::OutcomeSettled{RoundOutcome::InsurancePays, 10, 15, 500},
+          report::OutcomeSettled{RoundOutcome::Loss, 10, 0, 500}, report::RoundEnded{true, 500}},
+         "Insurance pays 10. You lose 10, money 500."},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.said);
@@ -122,5 +163,46 @@ TEST(NarratorReports, TellTheChipTheDealTheDoubleTheInsuranceAndTheOutcome) {
             narrator.hear(report);
         EXPECT_TRUE(QTest::qWaitFor([&] { return !heard.isEmpty(); }));
         EXPECT_EQ(std::exchange(heard, {}).join(" | "), c.said);
+    }
+}
+
+// A key press stops the screen reader: news cut off before it could have been spoken whole leads the next
+// news, and the round's result rides along until news that holds it goes uncut.
+TEST(NarratorReports, TellWhatAKeyCutOffAtTheHeadOfTheNextNews) {
+    QWidget table;
+    table.show();
+    table.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&table));
+    qint64 clock = 0;
+    Narrator narrator(&table, [&clock] { return clock; });
+    QStringList heard;
+    QObject::connect(&narrator, &Narrator::spoke, [&](const QString &words) { heard << words; });
+    struct Case {
+        std::vector<RoundReport> reports;
+        const char *said;
+        bool keyAtOnce; // else the key comes a minute later, once everything was heard
+    };
+    const Case cases[] = {
+        {{report::ChipPlaced{10, 10, 490}}, "Bet 10, money 490.", true},
+        {{report::ChipPlaced{10, 20, 480}}, "Bet 10, money 490. Bet 20, money 480.", false},
+        {{report::ChipPlaced{10, 30, 470}}, "Bet 30, money 470.", false},
+        {{report::OutcomeSettled{RoundOutcome::Win, 30, 60, 530}, report::RoundEnded{true, 530}},
+         "You win 30, money 530.",
+         true},
+        {{report::ChipPlaced{10, 10, 520}}, "You win 30, money 530. Bet 10, money 520.", true},
+        {{report::ChipPlaced{10, 20, 510}},
+         "You win 30, money 530. Bet 10, money 520. Bet 20, money 510.",
+         false},
+        {{report::ChipPlaced{10, 30, 500}}, "Bet 30, money 500.", false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.said);
+        for (const RoundReport &report : c.reports)
+            narrator.hear(report);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !heard.isEmpty(); }));
+        EXPECT_EQ(std::exchange(heard, {}).join(" | "), c.said);
+        if (!c.keyAtOnce)
+            clock += 60000;
+        QTest::keyClick(&table, Qt::Key_Tab);
     }
 }
