@@ -17,11 +17,15 @@ qreal widthOf(const QString &text, const QFont &font) {
     return std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).width());
 }
 
+// The narrowest a caption is drawn. Past ultra-condensed (50), for the fonts that must lean their
+// italics by a slant of their own, where no oblique face is installed: such a slant adds to the width.
+constexpr int narrowestStretch = 40;
+
 int stretchOf(const QFont &font) {
     return font.stretch() == QFont::AnyStretch ? int(QFont::Unstretched) : font.stretch();
 }
 
-// `font` narrowed just enough for `text` to fit `width`, or null when even ultra-condensed is too wide.
+// `font` narrowed just enough for `text` to fit `width`, or null when even the narrowest is too wide.
 // Glyphs narrow in proportion to the stretch, so the first guess is close; hinting may round a pixel
 // either way, so the guess is checked and narrowed further a step at a time.
 std::optional<QFont> narrowedToFit(QFont font, const QString &text, int width) {
@@ -29,7 +33,7 @@ std::optional<QFont> narrowedToFit(QFont font, const QString &text, int width) {
     if (full <= 0 || width <= 0)
         return std::nullopt;
     int stretch = std::min(stretchOf(font) - 1, int(std::floor(stretchOf(font) * width / full)));
-    for (; stretch >= QFont::UltraCondensed; --stretch) {
+    for (; stretch >= narrowestStretch; --stretch) {
         font.setStretch(stretch);
         if (widthOf(text, font) <= width)
             return font;
@@ -64,7 +68,7 @@ FittedCaption fitCaption(const QString &text, const QFont &font, int width, qrea
     // whole in a smaller size rather than cut.
     const QString shortest = forms.last();
     QFont smaller = font;
-    smaller.setStretch(QFont::UltraCondensed);
+    smaller.setStretch(narrowestStretch);
     // Half a point at a time: the captions are short, and a whole point is a large step at these sizes.
     while (smaller.pointSizeF() - 0.5 >= smallestPoints && widthOf(shownWords(shortest), smaller) > width)
         smaller.setPointSizeF(smaller.pointSizeF() - 0.5);
