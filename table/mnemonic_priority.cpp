@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QTimer>
 
 MnemonicPriority::MnemonicPriority(QAbstractButton *button) : QObject(button), button(button) {
     // The key goes to whichever control of the window has the focus, so only the application sees it
@@ -20,6 +21,14 @@ bool MnemonicPriority::claims(QObject *watched, const QKeyEvent &key) const {
     return !mnemonic.isEmpty() && mnemonic == QKeySequence(QKeyCombination(modifiers, Qt::Key(key.key())));
 }
 
+// The pressed look a mouse click gives, for as long as Qt's own mnemonic shows it.
+void MnemonicPriority::showPressed() {
+    if (!button->isEnabled())
+        return;
+    button->setDown(true);
+    QTimer::singleShot(100, button, [pressed = button] { pressed->setDown(false); });
+}
+
 bool MnemonicPriority::eventFilter(QObject *watched, QEvent *event) {
     const QEvent::Type type = event->type();
     if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress)
@@ -30,9 +39,10 @@ bool MnemonicPriority::eventFilter(QObject *watched, QEvent *event) {
     // Accepting the override keeps the key from the shortcut map; it then comes as a key press.
     event->accept();
     if (type == QEvent::KeyPress && !key.isAutoRepeat()) {
-        // As an unshared mnemonic would: the focus moves to the button, which is pressed visibly.
+        // As a mnemonic would, the focus moves to the button; the click comes first, its look after.
         button->setFocus(Qt::ShortcutFocusReason);
-        button->animateClick();
+        button->click();
+        showPressed();
     }
     return true;
 }

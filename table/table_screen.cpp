@@ -124,8 +124,9 @@ void TableScreen::buildButtonsAndChips(QWidget *felt) {
     CmdStand = makeButton("CmdStand", tr("&Stand"), 5880);
     cmdDouble = makeButton("cmdDouble", tr("&Double"), 7200);
     cmdDouble->setEnabled(false);
-    // Stand shares its letter with the Sound menu; while the player may stand, the letter stands.
-    new MnemonicPriority(CmdStand);
+    // Each letter acts on its press; Stand's also outranks the Sound menu while the player may stand.
+    for (QPushButton *button : {CmdNew, CmdHit, CmdStand, cmdDouble})
+        new MnemonicPriority(button);
 
     const auto makeChip = [felt](const char *name, int amount, QRect geometry) {
         auto *chip = new ChipLabel(felt);
