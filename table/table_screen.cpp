@@ -1,6 +1,7 @@
 #include "table/table_screen.h"
 
 #include "platform/animation_player.h"
+#include "platform/desktop_preferences.h"
 #include "table/amount_captions.h"
 #include "table/card_box.h"
 #include "table/chip_label.h"
@@ -87,6 +88,12 @@ TableScreen::TableScreen(QMainWindow *window) : window(window) {
     Flash = new AnimationPlayer(felt);
     Flash->setObjectName(QStringLiteral("Flash"));
     Flash->setGeometry(rectFromTwips(2520, 2640, 3375, 735));
+    // The clips hold still while the desktop asks for less motion.
+    DesktopPreferences &desktop = DesktopPreferences::shared();
+    AnimationPlayer *clips = Flash;
+    clips->setStill(desktop.reducedMotion());
+    QObject::connect(&desktop, &DesktopPreferences::changed, clips,
+                     [clips, &desktop] { clips->setStill(desktop.reducedMotion()); });
 }
 
 void TableScreen::buildCards(QWidget *felt) {
