@@ -5,6 +5,7 @@
 #include "table/amount_captions.h"
 #include "table/card_box.h"
 #include "table/chip_label.h"
+#include "table/desktop_look.h"
 #include "table/fitted_text.h"
 #include "table/mnemonic_priority.h"
 #include "table/table_felt.h"
@@ -164,6 +165,7 @@ void TableScreen::buildCaptions(QWidget *felt) {
         makeLabel(felt, "lblPlay", captionFromAmount(0), rectFromTwips(6240, 4320, 615, 615), sansFont(18));
     setColours(lblPlay, pink, QColor());
     describeNumber(lblPlay, tr("Player total"));
+    standTotalsOnPlates({lblCom, lblPlay});
 
     //: The title of the bet box, which has room for three letters: it is narrowed to fit a longer word,
     //: and a shorter form of the word (a length variant) is shown in its place where the long one would

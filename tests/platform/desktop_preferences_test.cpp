@@ -41,14 +41,4 @@ TEST(DesktopPreferences, ThePortalsOwnKeysLeadAndGnomesSwitchesStandInForThem) {
     }
 }
 
-TEST(DesktopPreferences, FollowsAChangeWhileTheGameRuns) {
-    FakePortal portal({});
-    DesktopPreferences preferences;
-    QSignalSpy changed(&preferences, &DesktopPreferences::changed);
-    ASSERT_TRUE(changed.wait(5000)) << "the portal never answered";
-    portal.change(appearance, QStringLiteral("reduced-motion"), 1u);
-    ASSERT_TRUE(changed.wait(5000)) << "the change never came";
-    EXPECT_TRUE(preferences.reducedMotion());
-}
-
 } // namespace

@@ -1,0 +1,99 @@
+// Runs on a private session bus (dbus-run-session), where the test serves the settings portal itself.
+#include "platform/desktop_preferences.h"
+#include "support/cards.h"
+#include "support/fake_portal.h"
+#include "support/modal.h"
+#include "support/scripted_platform.h"
+#include "support/table_controls.h"
+#include "table/insurance_dialog.h"
+#include "table/table_window.h"
+
+#include <QHash>
+#include <QLabel>
+#include <QTest>
+#include <algorithm>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+double luminance(QRgb pixel) {
+    const auto linear = [](int channel) {
+        const double s = channel / 255.0;
+        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(pixel)) + 0.7152 * linear(qGreen(pixel)) + 0.0722 * linear(qBlue(pixel));
+}
+
+// A caption's contrast as its window draws it: the glyphs' solid colour (the commonest among the pixels
+// its text changes) against the darkest or lightest pixel behind them, as the guidelines reckon it.
+double measuredContrast(QLabel *label) {
+    QWidget *window = label->window();
+    const QRect area(label->mapTo(window, QPoint(0, 0)), label->size());
+    const QImage with = window->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+    const QString text = label->text();
+    label->setText(QString());
+    const QImage without = window->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+    label->setText(text);
+    QHash<QRgb, int> glyphColours;
+    for (int y = 0; y < with.height(); ++y)
+        for (int x = 0; x < with.width(); ++x)
+            if (with.pixel(x, y) != without.pixel(x, y))
+                ++glyphColours[with.pixel(x, y)];
+    if (glyphColours.isEmpty())
+        return 0;
+    const QRgb glyph =
+        std::max_element(glyphColours.keyValueBegin(), glyphColours.keyValueEnd(), [](auto a, auto b) {
+            return a.second < b.second;
+        })->first;
+    double worst = 21;
+    for (int y = 0; y < with.height(); ++y)
+        for (int x = 0; x < with.width(); ++x)
+            if (with.pixel(x, y) == glyph && without.pixel(x, y) != glyph) {
+                const double a = luminance(glyph) + 0.05, b = luminance(without.pixel(x, y)) + 0.05;
+                worst = std::min(worst, std::max(a, b) / std::min(a, b));
+            }
+    return worst;
+}
+
+const QString appearance = QStringLiteral("org.freedesktop.appearance");
+
+// The table follows the one shared reader; each test asks through the portal and waits for its answer.
+void ask(FakePortal &portal, const char *key, uint value, bool (DesktopPreferences::*answer)() const) {
+    portal.change(appearance, QLatin1String(key), value);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (DesktopPreferences::shared().*answer)() == (value == 1); }))
+        << key << " never reached the game";
+}
+
+TEST(DesktopLook, AskedForMoreContrastEveryNumberAndCaptionMeasuresSevenToOne) {
+    FakePortal portal({});
+    DesktopPreferences::shared();
+    ScriptedTable table;
+    table->show();
+    EXPECT_LT(measuredContrast(table.ui->lblPlay), 3) << "the usual look changed";
+
+    ask(portal, "contrast", 1, &DesktopPreferences::moreContrast);
+    for (const char *name :
+         {"lblCom", "lblPlay", "lblBet", "lblmoney", "lblBettitle", "lblMoneytitle", "Label2", "Label4"}) {
+        auto *caption = table->findChild<QLabel *>(QLatin1String(name));
+        ASSERT_TRUE(caption) << name;
+        EXPECT_GE(measuredContrast(caption), 7) << name;
+    }
+    ask(portal, "contrast", 0, &DesktopPreferences::moreContrast);
+}
+
+TEST(DesktopLook, OnADarkDesktopTheInsuranceQuestionMeasuresOverFourAndAHalfToOne) {
+    FakePortal portal({});
+    ScriptedTable table;
+    table->show();
+    ask(portal, "color-scheme", 1, &DesktopPreferences::prefersDark);
+    table.stake(10, 490);
+    table.deal(clubs(1), clubs(10), clubs(6));
+    auto *offer = windowOnScreen<BJInsurWindow>();
+    ASSERT_TRUE(offer);
+    EXPECT_GE(measuredContrast(offer->lblInsurance), 4.5);
+    answerModal(QStringLiteral("No"));
+    ask(portal, "color-scheme", 0, &DesktopPreferences::prefersDark);
+}
+
+} // namespace
