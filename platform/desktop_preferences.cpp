@@ -5,6 +5,7 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QStyleHints>
 #if QT_VERSION >= QT_VERSION_CHECK(6, 10, 0)
@@ -31,13 +32,19 @@ QVariant unwrapped(QVariant value) {
 
 DesktopPreferences::DesktopPreferences(QObject *parent) : QObject(parent) {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
-    connect(QGuiApplication::styleHints(), &QStyleHints::colorSchemeChanged, this, &DesktopPreferences::changed);
+    connect(QGuiApplication::styleHints(), &QStyleHints::colorSchemeChanged, this,
+            &DesktopPreferences::changed);
 #endif
 #if QT_VERSION >= QT_VERSION_CHECK(6, 10, 0)
     // Where the toolkit has the desktop's contrast setting of its own, it is followed as well.
     connect(QGuiApplication::styleHints()->accessibility(), &QAccessibilityHints::contrastPreferenceChanged,
             this, &DesktopPreferences::changed);
 #endif
+    // With no address and no bus at the usual place, the D-Bus library would launch a bus of its own,
+    // which the game's start should not wait for: then there is no portal to ask either.
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") &&
+        !QFileInfo::exists(qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/bus")))
+        return;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return;
