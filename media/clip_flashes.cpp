@@ -4,28 +4,16 @@
 // The game's own clips are checked with the tests; media/make_media.sh names it for redrawn ones.
 //
 //   corvane-clip-flashes clip...
+#include "media/relative_luminance.h"
+
 #include <QCoreApplication>
 #include <QImageReader>
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdio>
 #include <vector>
 
 namespace {
-
-// Relative luminance of a pixel, 0 for black to 1 for white, as the accessibility guidelines define it.
-double luminance(QRgb pixel) {
-    static const std::array<double, 256> linear = [] {
-        std::array<double, 256> table{};
-        for (int channel = 0; channel < 256; ++channel) {
-            const double s = channel / 255.0;
-            table[channel] = s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-        }
-        return table;
-    }();
-    return 0.2126 * linear[qRed(pixel)] + 0.7152 * linear[qGreen(pixel)] + 0.0722 * linear[qBlue(pixel)];
-}
 
 // Each frame's mean luminance in square cells across the clip, a cell as high as the clip: a flash in any
 // part of it counts, however calm the rest. Two passes, so that a flash across the loop's seam counts.
@@ -51,7 +39,7 @@ Series measure(const QString &path) {
                 for (int y = 0; y < side; ++y) {
                     const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
                     for (int x = cell * side; x < (cell + 1) * side; ++x)
-                        sum += luminance(line[x]);
+                        sum += relativeLuminance(line[x]);
                 }
                 series.cells[cell].push_back(sum / (side * side));
             }

@@ -1,4 +1,5 @@
 // Runs on a private session bus (dbus-run-session), where the test serves the settings portal itself.
+#include "media/relative_luminance.h"
 #include "platform/desktop_preferences.h"
 #include "support/cards.h"
 #include "support/fake_portal.h"
@@ -12,18 +13,9 @@
 #include <QLabel>
 #include <QTest>
 #include <algorithm>
-#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
-
-double luminance(QRgb pixel) {
-    const auto linear = [](int channel) {
-        const double s = channel / 255.0;
-        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(qRed(pixel)) + 0.7152 * linear(qGreen(pixel)) + 0.0722 * linear(qBlue(pixel));
-}
 
 // A caption's contrast as its window draws it: the glyphs' solid colour (the commonest among the pixels
 // its text changes) against the darkest or lightest pixel behind them, as the guidelines reckon it.
@@ -49,10 +41,8 @@ double measuredContrast(QLabel *label) {
     double worst = 21;
     for (int y = 0; y < with.height(); ++y)
         for (int x = 0; x < with.width(); ++x)
-            if (with.pixel(x, y) == glyph && without.pixel(x, y) != glyph) {
-                const double a = luminance(glyph) + 0.05, b = luminance(without.pixel(x, y)) + 0.05;
-                worst = std::min(worst, std::max(a, b) / std::min(a, b));
-            }
+            if (with.pixel(x, y) == glyph && without.pixel(x, y) != glyph)
+                worst = std::min(worst, contrastRatio(glyph, without.pixel(x, y)));
     return worst;
 }
 
