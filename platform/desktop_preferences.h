@@ -8,10 +8,10 @@ class QDBusVariant;
 
 // What the desktop asks of the game's look, read from the desktop's settings portal
 // (org.freedesktop.portal.Settings) on the session bus, and followed while the game runs: less motion,
-// more contrast, and a dark colour scheme. The portal's own keys in "org.freedesktop.appearance" lead where the desktop's
-// portal has them; older portals answer only for GNOME's settings, whose animations switch and
-// high-contrast switch stand in. Qt from 6.10 knows the contrast setting itself, and is heard too. With
-// no portal, or no answer yet, nothing is asked.
+// more contrast, and a dark colour scheme. The portal's own keys in "org.freedesktop.appearance" lead
+// where the desktop's portal has them; older portals answer only for GNOME's settings, whose animations
+// switch and high-contrast switch stand in. Qt from 6.5 knows the colour scheme and from 6.10 the
+// contrast setting itself, and is heard too. With no portal, or no answer yet, nothing is asked.
 //
 // The portal is asked without waiting, so building one costs the start-up nothing; changed() is emitted
 // when its answer comes and whenever the desktop changes a setting.
