@@ -2,6 +2,8 @@
 
 #include "platform/desktop_preferences.h"
 
+#include <QEvent>
+#include <QGuiApplication>
 #include <QLabel>
 
 namespace {
@@ -29,11 +31,36 @@ void standTotalsOnPlates(std::initializer_list<QLabel *> totals) {
     }
 }
 
-void keepInsuranceQuestionLegible(QLabel *question) {
-    follow(question, [question](const DesktopPreferences &desktop) {
+namespace {
+
+// A dark palette from the desktop's theme counts as a dark desktop too, whether or not a portal says so.
+// Qt tells of a new palette by an event, so the question is looked at again each time it is shown.
+class QuestionShown : public QObject {
+public:
+    explicit QuestionShown(QLabel *question) : QObject(question) { question->installEventFilter(this); }
+
+    static void colour(QLabel *question) {
+        const DesktopPreferences &desktop = DesktopPreferences::shared();
+        const QPalette desktopPalette = QGuiApplication::palette();
+        const bool darkPalette = desktopPalette.color(QPalette::Window).lightness() <
+                                 desktopPalette.color(QPalette::WindowText).lightness();
         QPalette palette = question->palette();
         palette.setColor(QPalette::WindowText,
-                         desktop.moreContrast() || desktop.prefersDark() ? deepMagenta : pink);
+                         desktop.moreContrast() || desktop.prefersDark() || darkPalette ? deepMagenta : pink);
         question->setPalette(palette);
-    });
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Show)
+            colour(static_cast<QLabel *>(watched));
+        return false;
+    }
+};
+
+} // namespace
+
+void keepInsuranceQuestionLegible(QLabel *question) {
+    new QuestionShown(question);
+    follow(question, [question](const DesktopPreferences &) { QuestionShown::colour(question); });
 }

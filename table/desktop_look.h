@@ -12,6 +12,6 @@ class QLabel;
 void standTotalsOnPlates(std::initializer_list<QLabel *> totals);
 
 // The insurance question's pink on the dialog's pale yellow measures about 2:1. Under more contrast,
-// or on a dark desktop, where the dialog keeps its light look among windows that follow the dark scheme,
-// the question is drawn in a deep magenta of the same hue, at over 7:1.
+// or on a dark desktop (by its settings or by its palette), where the dialog keeps its light look among
+// windows that follow the dark scheme, the question is drawn in a deep magenta of the same hue, at 9:1.
 void keepInsuranceQuestionLegible(QLabel *question);

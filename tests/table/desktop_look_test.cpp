@@ -9,6 +9,8 @@
 #include "table/insurance_dialog.h"
 #include "table/table_window.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QHash>
 #include <QLabel>
 #include <QTest>
@@ -72,18 +74,28 @@ TEST(DesktopLook, AskedForMoreContrastEveryNumberAndCaptionMeasuresSevenToOne) {
     ask(portal, "contrast", 0, &DesktopPreferences::moreContrast);
 }
 
+// A dark desktop is known by the portal's colour scheme, or by the dark palette of the desktop's theme.
 TEST(DesktopLook, OnADarkDesktopTheInsuranceQuestionMeasuresOverFourAndAHalfToOne) {
     FakePortal portal({});
     ScriptedTable table;
     table->show();
-    ask(portal, "color-scheme", 1, &DesktopPreferences::prefersDark);
-    table.stake(10, 490);
-    table.deal(clubs(1), clubs(10), clubs(6));
-    auto *offer = windowOnScreen<BJInsurWindow>();
-    ASSERT_TRUE(offer);
-    EXPECT_GE(measuredContrast(offer->lblInsurance), 4.5);
-    answerModal(QStringLiteral("No"));
-    ask(portal, "color-scheme", 0, &DesktopPreferences::prefersDark);
+    const QPalette light = QApplication::palette();
+    for (const bool byPortal : {true, false}) {
+        QPalette dark = light;
+        dark.setColor(QPalette::Window, QColor(53, 53, 53));
+        dark.setColor(QPalette::WindowText, Qt::white);
+        byPortal ? ask(portal, "color-scheme", 1, &DesktopPreferences::prefersDark)
+                 : QApplication::setPalette(dark);
+        table.ui->New_Game->trigger();
+        table.stake(10, 490);
+        table.deal(clubs(1), clubs(10), clubs(6));
+        auto *offer = windowOnScreen<BJInsurWindow>();
+        ASSERT_TRUE(offer);
+        EXPECT_GE(measuredContrast(offer->lblInsurance), 4.5) << (byPortal ? "portal" : "palette");
+        answerModal(QStringLiteral("No"));
+        byPortal ? ask(portal, "color-scheme", 0, &DesktopPreferences::prefersDark)
+                 : QApplication::setPalette(light);
+    }
 }
 
 } // namespace
