@@ -15,6 +15,9 @@
 #
 #   media/make_media.sh [--clips]     (--clips: the clips alone, no sounds)
 #
+# No clip may flash more than three times a second: the test suite measures every clip with
+# corvane-clip-flashes (media/clip_flashes.cpp), which a redrawn clip must pass.
+#
 # Rerunnable from any directory; sox runs in repeatable mode and the random
 # choices use a fixed seed, so each run gives the same files.
 set -euo pipefail

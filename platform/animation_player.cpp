@@ -115,9 +115,34 @@ bool AnimationPlayer::hasClip() const {
     return clip != nullptr;
 }
 
+void AnimationPlayer::setStill(bool on) {
+    if (still == on)
+        return;
+    still = on;
+    if (!clip)
+        return;
+    if (still) {
+        showStillFrame();
+    } else {
+        clip->jumpToFrame(0);
+        play();
+    }
+}
+
+void AnimationPlayer::showStillFrame() {
+    resumeWhenShown = false;
+    clip->setPaused(true);
+    clip->jumpToFrame(std::max(0, clip->frameCount() / 2));
+    update();
+}
+
 void AnimationPlayer::play() {
     if (!clip)
         return;
+    if (still) {
+        showStillFrame();
+        return;
+    }
     if (!isVisible()) {
         resumeWhenShown = true;
         return;

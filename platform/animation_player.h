@@ -26,6 +26,11 @@ public:
     void setWordsLanguage(const QString &language) { wordsLanguage = language; }
     QString movie() const { return clipPath; }
 
+    // A still player shows each clip as one frame from the middle of its pass, where the clips' words
+    // stand at rest, and never animates: for players whom motion troubles. Takes effect at once.
+    void setStill(bool on);
+    bool isStill() const { return still; }
+
     bool isPlaying() const;
     bool loops() const { return looping; }
     bool hasClip() const;
@@ -46,6 +51,7 @@ private:
     void onFrameChanged(int frameNumber);
     void onFinished();
     bool isLastFrame(int frameNumber) const;
+    void showStillFrame();
 
     QString clipPath;
     QString wordsLanguage;
@@ -53,4 +59,5 @@ private:
     QColor background{0x00, 0x9A, 0x34};
     bool looping = true;
     bool resumeWhenShown = false;
+    bool still = false;
 };

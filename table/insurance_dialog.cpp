@@ -1,6 +1,7 @@
 #include "table/insurance_dialog.h"
 
 #include "platform/wave_player.h"
+#include "table/desktop_look.h"
 #include "table/fitted_text.h"
 #include "table/table_pictures.h"
 #include "table/twips.h"
@@ -32,9 +33,7 @@ BJInsurWindow::BJInsurWindow(QWidget *table) : QDialog(table) {
     const FittedCaption question = fitCaption(tr("Insurance?"), serif, lblInsurance->width(), 12);
     lblInsurance->setFont(question.font);
     lblInsurance->setText(question.text);
-    QPalette labelPalette = lblInsurance->palette();
-    labelPalette.setColor(QPalette::WindowText, QColor(255, 128, 255));
-    lblInsurance->setPalette(labelPalette);
+    keepInsuranceQuestionLegible(lblInsurance);
 
     CmdYes = new QPushButton(this);
     CmdYes->setObjectName(QStringLiteral("CmdYes"));

@@ -1,9 +1,11 @@
 #include "table/table_screen.h"
 
 #include "platform/animation_player.h"
+#include "platform/desktop_preferences.h"
 #include "table/amount_captions.h"
 #include "table/card_box.h"
 #include "table/chip_label.h"
+#include "table/desktop_look.h"
 #include "table/fitted_text.h"
 #include "table/mnemonic_priority.h"
 #include "table/quiet_focus.h"
@@ -93,6 +95,12 @@ TableScreen::TableScreen(QMainWindow *window) : window(window) {
     Flash = new AnimationPlayer(felt);
     Flash->setObjectName(QStringLiteral("Flash"));
     Flash->setGeometry(rectFromTwips(2520, 2640, 3375, 735));
+    // The clips hold still while the desktop asks for less motion.
+    DesktopPreferences &desktop = DesktopPreferences::shared();
+    AnimationPlayer *clips = Flash;
+    clips->setStill(desktop.reducedMotion());
+    QObject::connect(&desktop, &DesktopPreferences::changed, clips,
+                     [clips, &desktop] { clips->setStill(desktop.reducedMotion()); });
 }
 
 void TableScreen::buildCards(QWidget *felt) {
@@ -130,12 +138,10 @@ void TableScreen::buildButtonsAndChips(QWidget *felt) {
     CmdStand = makeButton("CmdStand", tr("&Stand"), 5880);
     cmdDouble = makeButton("cmdDouble", tr("&Double"), 7200);
     cmdDouble->setEnabled(false);
-    // Stand shares its letter with the Sound menu; while the player may stand, the letter stands. Every
-    // round button is pressed by its letter where the focus is: the round moves the focus once its news
-    // is told, and a screen reader would name a button that took the focus before the news.
-    new MnemonicPriority(CmdStand);
-    for (QPushButton *button : {CmdNew, CmdHit, cmdDouble})
-        new QuietMnemonic(button);
+    // Each letter acts on its press, where the focus is: the round moves the focus once its news is told.
+    // Stand's letter also outranks the Sound menu while the player may stand.
+    for (QPushButton *button : {CmdNew, CmdHit, CmdStand, cmdDouble})
+        new MnemonicPriority(button);
 
     const auto makeChip = [felt](const char *name, int amount, QRect geometry) {
         auto *chip = new ChipLabel(felt);
@@ -166,6 +172,7 @@ void TableScreen::buildCaptions(QWidget *felt) {
         makeLabel(felt, "lblPlay", captionFromAmount(0), rectFromTwips(6240, 4320, 615, 615), sansFont(18));
     setColours(lblPlay, pink, QColor());
     describeNumber(lblPlay, tr("Player total"));
+    standTotalsOnPlates({lblCom, lblPlay});
 
     //: The title of the bet box, which has room for three letters: it is narrowed to fit a longer word,
     //: and a shorter form of the word (a length variant) is shown in its place where the long one would

@@ -197,3 +197,19 @@ TEST_F(AnimationPlayerTest, RightClickMenuOffersPlayLoopAndRewind) {
 }
 
 } // namespace
+
+// For a player whom motion troubles: a clip loaded or already playing holds its middle frame, even when
+// played from the context menu, and moves again once motion is allowed.
+TEST_F(AnimationPlayerTest, AStillPlayerHoldsTheMiddleFrameOfEveryClip) {
+    for (bool stillFirst : {true, false}) {
+        SCOPED_TRACE(stillFirst ? "still, then loaded" : "loaded, then still");
+        player.setStill(stillFirst);
+        player.setMovie(clip("three_frames_forever.gif"));
+        player.setStill(true);
+        player.play();
+        EXPECT_FALSE(player.isPlaying());
+        EXPECT_EQ(shownAt(112, 24), QColor(Qt::blue));
+        player.setStill(false);
+        EXPECT_TRUE(player.isPlaying());
+    }
+}

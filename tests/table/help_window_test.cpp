@@ -18,7 +18,8 @@
 
 namespace {
 
-const QStringList headings{"The Rules:", "Double Down:", "Insurance:", "Rules for the Dealer:", "Keyboard:"};
+const QStringList headings{
+    "The Rules:", "Double Down:", "Insurance:", "Rules for the Dealer:", "Keyboard:", "Accessibility:"};
 
 class HelpWindow : public ::testing::Test {
 protected:
@@ -65,7 +66,7 @@ TEST_F(HelpWindow, IgnoresTypingIntoTheText) {
     EXPECT_EQ(text->toPlainText(), rules);
 }
 
-TEST_F(HelpWindow, StatesTheRulesAndTheKeysInFiveSections) {
+TEST_F(HelpWindow, StatesTheRulesTheKeysAndTheAccessibilityInSixSections) {
     BJHelp *help = openHelp();
     ASSERT_NE(help, nullptr);
     const QString rules = help->txtHelp->toPlainText();

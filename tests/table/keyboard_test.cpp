@@ -64,6 +64,42 @@ TEST_F(Keyboard, AltSOpensTheSoundMenuWhileStandIsDisabled) {
     EXPECT_EQ(table.model->phase(), RoundPhase::Idle);
 }
 
+// Each key acts while it is still held down, so a keyboard player hears the card when a mouse player would.
+TEST_F(Keyboard, EveryButtonLetterAndSpaceOnAChipActOnThePressAlone) {
+    table.random->pushDeal(clubs(10), clubs(6), clubs(5));
+    table.random->pushCards({hearts(2), hearts(8)});
+    table.random->pushDeal(clubs(10), clubs(6), clubs(2));
+    table.random->pushCards({hearts(2), hearts(8)});
+    struct Step {
+        QWidget *target;
+        Qt::Key key;
+        std::function<bool()> acted;
+    };
+    const auto bet = [this](const char *bet) {
+        return [this, bet] { return table.ui->lblBet->text() == bet; };
+    };
+    const auto total = [this](const char *sum) {
+        return [this, sum] { return table.ui->lblPlay->text() == sum; };
+    };
+    const Step steps[] = {
+        {table.ui->lblBet10, Qt::Key_Space, bet("10")},
+        {table.window.get(), Qt::Key_N, total("11")},
+        {table.window.get(), Qt::Key_D, bet("20")},
+        {table.ui->lblBet10, Qt::Key_Space, bet("10")},
+        {table.window.get(), Qt::Key_N, total("8")},
+        {table.window.get(), Qt::Key_H, total("10")},
+        {table.window.get(), Qt::Key_S, [this] { return !table.ui->CmdStand->isEnabled(); }}};
+    for (const Step &step : steps) {
+        const Qt::KeyboardModifiers modifiers = step.key == Qt::Key_Space ? Qt::NoModifier : Qt::AltModifier;
+        QTest::keyPress(step.target, step.key, modifiers);
+        EXPECT_TRUE(step.acted()) << QKeySequence(step.key | modifiers).toString().toStdString();
+        QTest::keyRelease(step.target, step.key, modifiers);
+        if (table.model->phase() == RoundPhase::DealerTurn) {
+            ASSERT_TRUE(table.finishDealerPlay());
+        }
+    }
+}
+
 TEST_F(Keyboard, TheFocusFollowsTheRoundToHitAndBackToNewGame) {
     struct Step {
         const char *action;

@@ -182,15 +182,22 @@ TEST(Languages, ShowTheHelpTextWrittenForThemInParagraphsTheWindowWraps) {
     const QString nbsp(QChar(0x00a0));
     const QRegularExpression sentenceEnd(QStringLiteral("[.:!?]$"));
     for (const Case &c :
-         {Case{"en", {"The Rules:", "Double Down:", "Insurance:", "Rules for the Dealer:", "Keyboard:"}},
+         {Case{"en",
+               {"The Rules:", "Double Down:", "Insurance:", "Rules for the Dealer:", "Keyboard:",
+                "Accessibility:"}},
           Case{"de",
-               {"Die Regeln:", "Verdoppeln:", "Versicherung:", "Regeln für den Croupier:", "Tastatur:"}},
+               {"Die Regeln:", "Verdoppeln:", "Versicherung:", "Regeln für den Croupier:", "Tastatur:",
+                "Barrierefreiheit:"}},
           Case{"fr",
                {"Les règles" + nbsp + ":", "Doubler" + nbsp + ":", "Assurance" + nbsp + ":",
-                "Règles du croupier" + nbsp + ":", "Clavier" + nbsp + ":"}},
-          Case{"es", {"Las reglas:", "Doblar:", "Seguro:", "Reglas del crupier:", "Teclado:"}},
-          Case{"it", {"Le regole:", "Raddoppio:", "Assicurazione:", "Regole per il banco:", "Tastiera:"}},
-          Case{"pt_BR", {"As regras:", "Dobrar:", "Seguro:", "Regras do crupiê:", "Teclado:"}}}) {
+                "Règles du croupier" + nbsp + ":", "Clavier" + nbsp + ":", "Accessibilité" + nbsp + ":"}},
+          Case{"es",
+               {"Las reglas:", "Doblar:", "Seguro:", "Reglas del crupier:", "Teclado:", "Accesibilidad:"}},
+          Case{"it",
+               {"Le regole:", "Raddoppio:", "Assicurazione:", "Regole per il banco:", "Tastiera:",
+                "Accessibilità:"}},
+          Case{"pt_BR",
+               {"As regras:", "Dobrar:", "Seguro:", "Regras do crupiê:", "Teclado:", "Acessibilidade:"}}}) {
         Language language{QLatin1String(c.code)};
         const QStringList lines = BJHelp::helpText().split(QLatin1Char('\n'));
         qsizetype last = -1;

@@ -2,6 +2,7 @@
 // the key to the answer shown and handed to the screen reader, at the decisions of many real deals (the
 // insurance offer, then the player's turn). Prints the median, the 99th percentile and the slowest
 // answer; exits 1 when one took 10 ms or more.
+#include "platform/platform_bundle.h"
 #include "play/round_model.h"
 #include "silence.h"
 #include "table/table_window.h"
