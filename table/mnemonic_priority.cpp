@@ -6,6 +6,20 @@
 #include <QKeySequence>
 #include <QTimer>
 
+namespace {
+
+// Clicks at once, then shows the pressed look a mouse click gives, for as long as Qt's own mnemonic
+// shows it before its click.
+void clickThenShowPressed(QAbstractButton *button) {
+    button->click();
+    if (!button->isEnabled())
+        return;
+    button->setDown(true);
+    QTimer::singleShot(100, button, [button] { button->setDown(false); });
+}
+
+} // namespace
+
 MnemonicPriority::MnemonicPriority(QAbstractButton *button) : QObject(button), button(button) {
     // The key goes to whichever control of the window has the focus, so only the application sees it
     // wherever it goes.
@@ -21,14 +35,6 @@ bool MnemonicPriority::claims(QObject *watched, const QKeyEvent &key) const {
     return !mnemonic.isEmpty() && mnemonic == QKeySequence(QKeyCombination(modifiers, Qt::Key(key.key())));
 }
 
-// The pressed look a mouse click gives, for as long as Qt's own mnemonic shows it.
-void MnemonicPriority::showPressed() {
-    if (!button->isEnabled())
-        return;
-    button->setDown(true);
-    QTimer::singleShot(100, button, [pressed = button] { pressed->setDown(false); });
-}
-
 bool MnemonicPriority::eventFilter(QObject *watched, QEvent *event) {
     const QEvent::Type type = event->type();
     if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress)
@@ -38,11 +44,18 @@ bool MnemonicPriority::eventFilter(QObject *watched, QEvent *event) {
         return false;
     // Accepting the override keeps the key from the shortcut map; it then comes as a key press.
     event->accept();
-    if (type == QEvent::KeyPress && !key.isAutoRepeat()) {
-        // The click comes first, its look after. The focus stays where it is: the round moves it once its
-        // news is told, and a screen reader would name a button that took the focus before the news.
-        button->click();
-        showPressed();
-    }
+    if (type == QEvent::KeyPress && !key.isAutoRepeat())
+        clickThenShowPressed(button);
+    return true;
+}
+
+QuietMnemonic::QuietMnemonic(QAbstractButton *button) : QObject(button), button(button) {
+    button->installEventFilter(this);
+}
+
+bool QuietMnemonic::eventFilter(QObject *watched, QEvent *event) {
+    if (watched != button || event->type() != QEvent::Shortcut || !button->isEnabled())
+        return false;
+    clickThenShowPressed(button);
     return true;
 }

@@ -138,10 +138,11 @@ void TableScreen::buildButtonsAndChips(QWidget *felt) {
     CmdStand = makeButton("CmdStand", tr("&Stand"), 5880);
     cmdDouble = makeButton("cmdDouble", tr("&Double"), 7200);
     cmdDouble->setEnabled(false);
-    // Each letter acts on its press, where the focus is: the round moves the focus once its news is told.
-    // Stand's letter also outranks the Sound menu while the player may stand.
-    for (QPushButton *button : {CmdNew, CmdHit, CmdStand, cmdDouble})
-        new MnemonicPriority(button);
+    // Each letter acts on its press, where the focus is. Stand shares its letter with the Sound menu;
+    // while the player may stand, the letter stands.
+    new MnemonicPriority(CmdStand);
+    for (QPushButton *button : {CmdNew, CmdHit, cmdDouble})
+        new QuietMnemonic(button);
 
     const auto makeChip = [felt](const char *name, int amount, QRect geometry) {
         auto *chip = new ChipLabel(felt);
