@@ -30,6 +30,7 @@ int main(int argc, char *argv[]) {
     const PlatformBundle platform = PlatformBundle::system();
     RoundModel round(*platform.random, *platform.clock);
     BJMain table(round, *platform.wave, platform.programDirectory);
+    table.speakResultsWith(platform.voice.get());
     table.show();
     return QApplication::exec();
 }

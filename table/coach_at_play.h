@@ -19,7 +19,7 @@ class QWidget;
 class CoachAtPlay final : public RoundListener {
 public:
     // `keepClear` gives the table's controls, cards and captions on the screen as the note is placed;
-    // `speak` hands a verdict to the screen reader from the table, whichever window has the focus.
+    // `speak` hands a verdict to the screen reader, to be told with the news of the choice it grades.
     CoachAtPlay(QWidget *table, CoachOnDemand &coach, std::function<QList<QRect>()> keepClear,
                 std::function<void(const QString &)> speak);
     ~CoachAtPlay() override;

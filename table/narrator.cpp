@@ -2,12 +2,14 @@
 
 #include "betting/payouts.h"
 #include "cards/round_state.h"
+#include "platform/speech_voice.h"
 #include "table/amount_captions.h"
 #include "table/card_names.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QWidget>
 #include <algorithm>
 #include <chrono>
@@ -208,6 +210,11 @@ void Narrator::tableRestarted(const report::TableRestarted &restart) {
     newsArrived();
 }
 
+void Narrator::addToNews(const QString &words) {
+    news.addenda << words;
+    newsArrived();
+}
+
 void Narrator::newsArrived() {
     newsWaiting = true;
     if (!newsTimer.isActive())
@@ -229,8 +236,21 @@ void Narrator::tellNews() {
     if (!newsWaiting || dealerPlaying || !table->isActiveWindow())
         return;
     const QString words = takeNews();
-    if (!words.isEmpty())
+    if (!words.isEmpty() && !sayResultApart(words))
         say(table, words);
+}
+
+bool Narrator::sayResultApart(const QString &words) {
+    if (!resultVoice || resultTold.isEmpty() || !words.startsWith(resultTold) ||
+        !resultVoice->speak(resultTold, QLocale().bcp47Name()))
+        return false;
+    // Heard whole: what a key may still cut off is the rest.
+    lastFresh = words.mid(resultTold.size()).trimmed();
+    resultTold.clear();
+    if (!lastFresh.isEmpty())
+        notice.say(table, lastFresh);
+    emit spoke(words);
+    return true;
 }
 
 void Narrator::keyPressed() {
@@ -294,7 +314,13 @@ void Narrator::repeatNews() {
     missed.clear();
     resultToHear.clear();
     speakingUntil = 0;
-    say(table, lastNews);
+    answer(lastNews);
+}
+
+void Narrator::answer(const QString &words) {
+    if (resultVoice)
+        resultVoice->stop();
+    say(table, words);
 }
 
 // A total, "soft 17" while an ace counts 11 in it, "25, bust" over 21.
@@ -369,6 +395,7 @@ QString Narrator::newsInWords() const {
     // news.
     if (news.turnBegins && news.outcomes.empty() && enabled.doubleDown)
         sentences << tr("Hit, stand or double.");
+    sentences << news.addenda;
     return sentences.join(QLatin1Char(' '));
 }
 
@@ -402,5 +429,5 @@ void Narrator::readTable(const TableShown &shown) {
                          .arg(listed(fullNames(dealer)), totalInWords(dealerCards, dealerTotal));
     sentences << tr("Bet %1, money %2.").arg(amount(shown.stake), amount(shown.bankroll));
     sentences << whatThePlayerMayDo(shown);
-    say(table, sentences.join(QLatin1Char(' ')));
+    answer(sentences.join(QLatin1Char(' ')));
 }

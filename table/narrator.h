@@ -5,6 +5,7 @@
 #include "table/table_shown.h"
 
 #include <QObject>
+#include <QStringList>
 #include <QTimer>
 #include <array>
 #include <functional>
@@ -12,6 +13,7 @@
 #include <vector>
 
 class QWidget;
+class SpeechVoice;
 
 // What a screen reader user hears of the round, in the table's language: short news, what matters first.
 // A round's end leads with the outcome and the money, then the player's last card and where the dealer
@@ -21,16 +23,21 @@ class QWidget;
 // while the table is the active window: news that comes while a dialog holds the focus waits until the table
 // has it back, so that the screen reader's own words for the returning focus do not cut it off.
 //
-// A screen reader stops speaking at every key press and drops what it had queued. The narrator can't hear
-// the speech, so it reckons when the news would have been spoken in full; news that a key cut off before
-// then is told again at the head of the next news, and the round's result is carried until news that
-// holds it goes uncut.
+// A screen reader stops speaking at every key press and drops what it had queued. So the round's result,
+// which a player must not miss, is spoken by a voice of the game's own where there is one, queued with
+// the screen reader's words but never stopped by its keys; the rest of the news goes to the screen
+// reader. The narrator can't hear the speech, so it reckons when the news would have been spoken in full;
+// news that a key cut off before then is told again at the head of the next news, and a round's result
+// that the screen reader spoke is carried until news that holds it goes uncut.
 class Narrator final : public QObject, public RoundListener {
     Q_OBJECT
 
 public:
     // `now` gives a monotonic time in milliseconds; by default the steady clock's.
     explicit Narrator(QWidget *table, std::function<qint64()> now = {});
+
+    // The voice for the rounds' results, or none; it must outlive the narrator.
+    void speakResultsWith(SpeechVoice *voice) { resultVoice = voice; }
 
     void cardDealt(const report::CardDealt &card) override;
     void boxChanged(const report::BoxChanged &box) override;
@@ -55,7 +62,11 @@ public:
     // The last news again, for a player whose key press cut it off.
     void repeatNews();
     // Words of the table's own, such as the coach's answer, spoken at once.
-    void tell(const QString &words) { say(table, words); }
+    void tell(const QString &words) { answer(words); }
+    // Words that belong with the news of the step under way, such as the coach's verdict on the choice
+    // just made: told after that news in the same breath, so that neither cuts the other off. After a
+    // stand they wait with the outcome for the dealer's play.
+    void addToNews(const QString &words);
 
 signals:
     // Every sentence as it goes to the screen reader; the insurance question goes with its window.
@@ -83,6 +94,8 @@ private:
         bool turnBegins = false;
         // The money after the restart.
         double moneyAfter = 0;
+        // The table's own words that follow the news.
+        QStringList addenda;
     };
 
     void newsArrived();
@@ -96,10 +109,15 @@ private:
     QString ranksDrawn(const std::vector<int> &positions, const std::array<int, 7> &hand) const;
     QString whatThePlayerMayDo(const TableShown &shown) const;
     void say(QWidget *window, const QString &words);
+    // Words the player asked for: the game's own voice gives way to them.
+    void answer(const QString &words);
+    // The round's result at the head of `words` by the game's voice, the rest by the screen reader.
+    bool sayResultApart(const QString &words);
     void keyPressed();
 
     QWidget *table;
     std::function<qint64()> now;
+    SpeechVoice *resultVoice = nullptr;
     ScreenReaderNotice notice;
     // Fires once the round has finished its step and waits again; never left running.
     QTimer newsTimer{this};

@@ -158,10 +158,12 @@ void SessionChart::paintEvent(QPaintEvent *) {
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(accent, 1.5, Qt::DashLine));
     painter.drawPolyline(expected);
-    painter.setPen(QPen(ink, 2));
-    // Where each pixel holds several rounds, the money's line is a dense zigzag that smoothing would not
-    // show any better, and smoothing it would take most of the update's time.
-    painter.setRenderHint(QPainter::Antialiasing, drawn.size() == path.size());
+    // Where each pixel holds several rounds, the money's line is a dense zigzag that fills each column
+    // from its low to its high: neither smoothing nor a wider pen would show it any better, and stroking
+    // a wide line would take most of the update's time.
+    const bool thinned = drawn.size() < path.size();
+    painter.setPen(thinned ? QPen(ink, 0) : QPen(ink, 2));
+    painter.setRenderHint(QPainter::Antialiasing, !thinned);
     painter.drawPolyline(money);
     painter.setRenderHint(QPainter::Antialiasing);
 

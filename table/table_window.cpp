@@ -115,7 +115,7 @@ void BJMain::buildListeners() {
     hint = std::make_unique<CoachHint>(this, [this] { return hintInWords(decisionAt(round), coach.get()); });
     coachAtPlay = std::make_unique<CoachAtPlay>(
         this, coach, [this] { return screen->occupiedAreas(); },
-        [this](const QString &words) { narrator->tell(words); });
+        [this](const QString &words) { narrator->addToNews(words); });
     for (RoundListener *listener : std::initializer_list<RoundListener *>{
              screen.get(), cues.get(), narrator, pauseTimer, record.get(), hint.get(), coachAtPlay.get()})
         hold.addListener(*listener);
@@ -146,6 +146,10 @@ void BJMain::connectHandlers() {
         Coach->setChecked(!Coach->isChecked());
         Coach_Click();
     });
+}
+
+void BJMain::speakResultsWith(SpeechVoice *voice) {
+    narrator->speakResultsWith(voice);
 }
 
 void BJMain::Form_Load() {
@@ -201,9 +205,11 @@ void BJMain::New_Game_Click() {
     screen->CmdNew->setFocus();
 }
 
+// A toggle from its key gives the screen reader nothing to say of its own: the table says where it is.
 void BJMain::Sound_Click() {
     cues->setSoundOn(!cues->soundOn());
     Sound->setChecked(cues->soundOn());
+    narrator->tell(cues->soundOn() ? tr("Sound on.") : tr("Sound off."));
 }
 
 void BJMain::Help_Click() {
@@ -235,6 +241,7 @@ void BJMain::Hint_Click() {
 void BJMain::Coach_Click() {
     coachAtPlay->setOn(!coachAtPlay->isOn());
     Coach->setChecked(coachAtPlay->isOn());
+    narrator->tell(coachAtPlay->isOn() ? tr("Coach on.") : tr("Coach off."));
 }
 
 // A refusal of the insurance shows over the offer, which is still on screen.

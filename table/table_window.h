@@ -14,6 +14,7 @@ class CoachAtPlay;
 class CoachHint;
 class DealerPauseTimer;
 class Narrator;
+class SpeechVoice;
 class QAction;
 class QMenu;
 class RecordKeeper;
@@ -34,6 +35,10 @@ public:
     // `programDirectory`.
     BJMain(RoundModel &round, WavePlayer &wave, QString programDirectory, QWidget *parent = nullptr);
     ~BJMain() override;
+
+    // The voice that speaks each round's result beside a screen reader, so that no key press cuts it
+    // off; it must outlive the window. Without one, the screen reader speaks everything.
+    void speakResultsWith(SpeechVoice *voice);
 
     // Handlers of the window's events.
     void Form_Load();

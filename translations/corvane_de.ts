@@ -203,6 +203,22 @@
         <source>Repeat the news</source>
         <translation>Letzte Ansage wiederholen</translation>
     </message>
+    <message>
+        <source>Sound on.</source>
+        <translation>Ton an.</translation>
+    </message>
+    <message>
+        <source>Sound off.</source>
+        <translation>Ton aus.</translation>
+    </message>
+    <message>
+        <source>Coach on.</source>
+        <translation>Trainer an.</translation>
+    </message>
+    <message>
+        <source>Coach off.</source>
+        <translation>Trainer aus.</translation>
+    </message>
 </context>
 <context>
     <name>BJStats</name>

@@ -203,6 +203,22 @@
         <source>Repeat the news</source>
         <translation>Repetir el último aviso</translation>
     </message>
+    <message>
+        <source>Sound on.</source>
+        <translation>Sonido activado.</translation>
+    </message>
+    <message>
+        <source>Sound off.</source>
+        <translation>Sonido desactivado.</translation>
+    </message>
+    <message>
+        <source>Coach on.</source>
+        <translation>Entrenador activado.</translation>
+    </message>
+    <message>
+        <source>Coach off.</source>
+        <translation>Entrenador desactivado.</translation>
+    </message>
 </context>
 <context>
     <name>BJStats</name>

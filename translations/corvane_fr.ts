@@ -203,6 +203,22 @@
         <source>Repeat the news</source>
         <translation>Répéter la dernière annonce</translation>
     </message>
+    <message>
+        <source>Sound on.</source>
+        <translation>Son activé.</translation>
+    </message>
+    <message>
+        <source>Sound off.</source>
+        <translation>Son désactivé.</translation>
+    </message>
+    <message>
+        <source>Coach on.</source>
+        <translation>Entraîneur activé.</translation>
+    </message>
+    <message>
+        <source>Coach off.</source>
+        <translation>Entraîneur désactivé.</translation>
+    </message>
 </context>
 <context>
     <name>BJStats</name>

@@ -206,6 +206,22 @@
         <source>Repeat the news</source>
         <translation>Ripeti l’ultimo annuncio</translation>
     </message>
+    <message>
+        <source>Sound on.</source>
+        <translation>Audio attivo.</translation>
+    </message>
+    <message>
+        <source>Sound off.</source>
+        <translation>Audio disattivato.</translation>
+    </message>
+    <message>
+        <source>Coach on.</source>
+        <translation>Allenatore attivo.</translation>
+    </message>
+    <message>
+        <source>Coach off.</source>
+        <translation>Allenatore disattivato.</translation>
+    </message>
 </context>
 <context>
     <name>BJStats</name>

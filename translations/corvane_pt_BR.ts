@@ -203,6 +203,22 @@
         <source>Repeat the news</source>
         <translation>Repetir o último aviso</translation>
     </message>
+    <message>
+        <source>Sound on.</source>
+        <translation>Som ligado.</translation>
+    </message>
+    <message>
+        <source>Sound off.</source>
+        <translation>Som desligado.</translation>
+    </message>
+    <message>
+        <source>Coach on.</source>
+        <translation>Treinador ligado.</translation>
+    </message>
+    <message>
+        <source>Coach off.</source>
+        <translation>Treinador desligado.</translation>
+    </message>
 </context>
 <context>
     <name>BJStats</name>

@@ -4,8 +4,9 @@
 
 The log, filtered to the lines that matter (see orca_test.sh), tells each message as it is queued, as
 its speech begins, and as it ends: spoken to the end, stopped in the middle, or dropped from the queue by
-a cancel before it began. The screen reader is the only client, and speaks one message at a time in the
-order it queued them. Prints one line per message, oldest first:
+a cancel before it began. The server speaks one message at a time, in the order they were queued; its
+clients are the screen reader and the game's own voice, and a client's cancel stops or drops only its
+own messages. Prints one line per message, oldest first:
 
     <state> <queued> <begun> <ended> <text>
 
@@ -18,6 +19,8 @@ import signal
 import sys
 import time
 
+CLIENT_SPEAKS = re.compile(r"\] speechd: +(\d+):DATA:\|SPEAK\s*$")
+CLIENT_CANCELS = re.compile(r"Cancel received from fd (\d+)")
 STAMP = re.compile(r"^\[(\w{3} \w{3} +\d+ \d\d:\d\d:\d\d \d{4}) : (\d+)\]")
 
 
@@ -33,14 +36,20 @@ def read(lines):
     messages = []
     waiting = []  # queued, not begun, oldest first
     current = None
+    speaker = None  # the client whose text comes next
     for line in lines:
         at = seconds(line)
         if at is None:
             continue
+        speaks = CLIENT_SPEAKS.search(line)
+        if speaks:
+            speaker = speaks.group(1)
+            continue
         queued = re.search(r"Queueing message \|(.*)\| with priority", line)
         if queued:
             text = re.sub(r"<[^>]*>", "", queued.group(1)).strip()
-            message = {"state": "queued", "queued": at, "begun": None, "ended": None, "text": text}
+            message = {"state": "queued", "queued": at, "begun": None, "ended": None, "text": text,
+                       "client": speaker}
             messages.append(message)
             waiting.append(message)
         elif "INDEX MARK: __spd_begin" in line and waiting:
@@ -53,9 +62,12 @@ def read(lines):
             current.update(state="cut", ended=at)
             current = None
         elif "Cancel received" in line:
+            cancels = CLIENT_CANCELS.search(line)
+            client = cancels.group(1) if cancels else None
             for message in waiting:
-                message.update(state="dropped", ended=at)
-            waiting = []
+                if client is None or message["client"] in (client, None):
+                    message.update(state="dropped", ended=at)
+            waiting = [message for message in waiting if message["state"] == "queued"]
     return messages
 
 

@@ -9,7 +9,7 @@
 # privately: an Xvfb display of its own with a small window manager, a session bus with the accessibility
 # bus, a speech server and a PulseAudio null sink, a home and a runtime folder of its own, all stopped and
 # removed on exit. What was heard comes from the speech server's log (heard.py): each message as it is
-# queued, begins, ends, is stopped or dropped. Orca's debug log tells when Orca is up and where its focus
+# queued, begins, ends, is stopped or dropped, whether the screen reader's or the game's own voice's. Orca's debug log tells when Orca is up and where its focus
 # is. The keys go to the window through the X server, as a player's would. Skips (exit 77) when a tool is
 # missing, unless CORVANE_REQUIRE_SCREEN_READER is set.
 set -u
@@ -273,7 +273,7 @@ sed -i -e '/^[[:space:]]*#*[[:space:]]*LogLevel[[:space:]]/d' -e '/^[[:space:]]*
 printf 'LogLevel 5\nLogDir "%s"\n' "$dir/speechd" >>"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
 : >"$dir/speech.log"
 tail -F -n +1 --pid=$$ "$dir/speechd/speech-dispatcher.log" 2>/dev/null |
-    grep --line-buffered -a -E 'Queueing message|INDEX MARK: __spd_(begin|end|stopped)|Cancel received' \
+    grep --line-buffered -a -E '[0-9]+:DATA:\|SPEAK.?$|Queueing message|INDEX MARK: __spd_(begin|end|stopped)|Cancel received' \
         >"$dir/speech.log" &
 pids="$pids $!"
 
@@ -293,7 +293,8 @@ wait_until "Orca did not start" "$patience" orca_started
 wait_heard "Screen reader on" 0
 
 # The cards of the rounds below, in the order they are drawn (card numbers: clubs 1-13, diamonds 14-26,
-# hearts 27-39, spades 40-52, ace first): six rounds at a patient pace, then six at a brisk one.
+# hearts 27-39, spades 40-52, ace first): six rounds at a patient pace, one with the coach, then six at a
+# brisk pace.
 table_from=$(($(orca_lines) + 1))
 table_started=$(now)
 "$program" \
@@ -303,6 +304,7 @@ table_started=$(now)
     deal=1,36,34 20 \
     deal=1,36,35 51 \
     deal=10,10,9 33 \
+    deal=10,10,9 1 10 \
     deal=5,10,9 10 13 \
     deal=6,10,10 10 2 \
     deal=9,10,8 9 \
@@ -342,7 +344,7 @@ stand_for() {
 start_round
 press Tab "Bet 10"
 press space "Bet 10, money 490."
-press alt+n "Blackjack! You win 15, money 515. 21 against a Ten: Ace and King."
+press alt+n "Blackjack! You win 15, money 515." "21 against a Ten: Ace and King."
 
 # A bust, with the whole table and the coach's hint read out on the way.
 start_round
@@ -351,14 +353,14 @@ press space "Bet 10, money 505."
 press alt+n "16 against a Nine: Ten and Six."
 ask F3 "You have Ten of Clubs and Six of Clubs, 16. Dealer shows Nine of Clubs. Bet 10, money 505. You may hit or stand."
 ask F4 'Hit: lose $5.09 on average. Stand: lose $5.43.'
-press alt+h "You lose 10, money 505. Nine, 25, bust."
+press alt+h "You lose 10, money 505." "Nine, 25, bust."
 
 # A double, won against a dealer who busts.
 start_round
 press Tab "Bet 10"
 press space "Bet 10, money 495."
 press alt+n "11 against a Six: Five and Six. Hit, stand or double."
-press alt+d "You win 20, money 525. Doubled: Ten, 21. Dealer busts with 26."
+press alt+d "You win 20, money 525." "Doubled: Ten, 21. Dealer busts with 26."
 stand_for "You win 20, money 525."
 
 # Insurance declined, then a push.
@@ -367,7 +369,7 @@ press Tab "Bet 10"
 press space "Bet 10, money 515."
 press alt+n "18 against an Ace: Ten and Eight. Insurance for 5?"
 press alt+n "Insurance declined."
-press alt+s "Push, money 525. Dealer has 18."
+press alt+s "Push, money 525." "Dealer has 18."
 stand_for "Push, money 525."
 
 # Insurance bought and paid, after the coach's hint; the hand lost to the dealer's blackjack.
@@ -378,7 +380,7 @@ press alt+n "19 against an Ace: Ten and Nine. Insurance for 5?"
 ask F3 "You have Ten of Hearts and Nine of Hearts, 19. Dealer shows Ace of Clubs. Bet 10, money 515. Insurance for 5? Yes or No."
 ask F4 'No insurance: lose $1.15 on average. Insurance: lose $1.54.'
 press alt+y "Insured for 5, money 510."
-press alt+s "Insurance pays 10. You lose 10, money 525. Dealer has 21."
+press alt+s "Insurance pays 10. You lose 10, money 525." "Dealer has 21."
 stand_for "You lose 10, money 525."
 
 # A win against a standing dealer; then F3 tells the result, and F7 the last news again.
@@ -386,7 +388,7 @@ start_round
 press Tab "Bet 10"
 press space "Bet 10, money 515."
 press alt+n "19 against a Ten: Ten and Nine."
-press alt+s "You win 10, money 535. Dealer has 17."
+press alt+s "You win 10, money 535." "Dealer has 17."
 stand_for "You win 10, money 535."
 start_round
 ask F3 "You win 10, money 535. You have Ten of Clubs and Nine of Clubs, 19."
@@ -434,9 +436,19 @@ median=$(echo "$delays" | sort -n | awk '{ d[NR] = $1 } END { print (NR % 2) ? d
 echo "seconds from the stand to the outcome heard whole: $(echo $delays), median $median"
 awk -v m="$median" 'BEGIN { exit !(m != "" && m <= 8) }' || fail "the outcome took $median s to be heard (median; at most 8)"
 
+# With the coach on, a patient player hears each choice graded after its news, a wrong hit on 19 and the
+# best stand after it, which pushes.
+press F6 "Coach on."
+press Tab "Bet 10"
+press space "Bet 10, money 525."
+press alt+n "19 against a Ten: Ten and Nine."
+press alt+h "Ace, 20. Stand was better: Hit gives away "
+press alt+s "Push, money 535." "Dealer has 20. Best choice."
+press F6 "Coach off."
+
 # At a brisk pace: each key 1.5 seconds after the previous one, or after the table's answer to it when
 # that comes later (the dealer's play), whatever is being said. Every round's outcome and money are
-# heard whole, if not at once then at the head of the news after the key that cut them off.
+# heard whole: the game's own voice speaks them, which the screen reader's stop at each key leaves be.
 brisk() {
     until awk -v due="$(awk -v at="$1" 'BEGIN { printf "%.3f", at + 1.5 }')" -v now="$(now)" \
         'BEGIN { exit !(now >= due) }'; do
@@ -467,6 +479,7 @@ for outcome in $brisk_outcomes; do
     reached "$(echo "$outcome" | tr _ ' ')" "$brisk_from" heard && brisk_heard=$((brisk_heard + 1))
 done
 echo "brisk pace: the outcome and money heard whole in $brisk_heard of 6 rounds"
+[ "$brisk_heard" -eq 6 ] || fail "at a brisk pace, the outcome and money were heard whole in $brisk_heard of 6 rounds"
 
 # After the brisk rounds, F3 still tells the last round's result.
 ask F3 "You lose 10, money 525. You have Ten of Clubs and Ten of Clubs, 20."

@@ -1,5 +1,5 @@
-// The real table window for the screen reader test: the real clock, sounds and translations, with the
-// cards scripted on the command line in the order they are drawn. Each argument is either a deal,
+// The real table window for the screen reader test: the real clock, sounds, voice and translations, with
+// the cards scripted on the command line in the order they are drawn. Each argument is either a deal,
 // "deal=UP,FIRST,SECOND" (the dealer's up card and the player's two cards), or one card drawn after it
 // (a hit, the double, the dealer's cards), all as card numbers 1 to 52.
 //
@@ -121,6 +121,7 @@ int main(int argc, char *argv[]) {
     platform.random = std::move(random);
     RoundModel round(*platform.random, *platform.clock);
     BJMain table(round, *platform.wave, platform.programDirectory);
+    table.speakResultsWith(platform.voice.get());
     ShowWhenAccessible shower(&table);
     return QApplication::exec();
 }

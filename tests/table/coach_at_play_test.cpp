@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QTest>
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -39,6 +40,9 @@ TEST(CoachAtPlay, TellsEachChoiceAtOnceBesideTheTableAndAloudWhileItIsOn) {
     ASSERT_TRUE(coach && coach->isCheckable());
     EXPECT_FALSE(coach->isChecked()) << "off at start";
     table->findChild<QAction *>("Statistics")->trigger();
+    // The player plays at the table, which speaks while it is the active window.
+    table->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(table.window.get()));
     coach->trigger();
     EXPECT_TRUE(coach->isChecked());
 
@@ -54,7 +58,10 @@ TEST(CoachAtPlay, TellsEachChoiceAtOnceBesideTheTableAndAloudWhileItIsOn) {
     const QString verdict =
         QStringLiteral("Stand was better: Hit gives away %1 on average.").arg(givenAway, 0, 'f', 2);
     EXPECT_EQ(note->lblHint->text(), verdict);
-    EXPECT_TRUE(heard.contains(verdict)) << "the screen reader hears the verdict";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !heard.isEmpty() && heard.last().endsWith(verdict); }))
+        << "the screen reader hears the verdict after the news of the choice, in one breath: "
+        << heard.join(" | ").toStdString();
+    EXPECT_TRUE(heard.last().startsWith("You lose 20, money 480.")) << heard.last().toStdString();
     const QList<QRect> contents = tableContents(*table.window);
     EXPECT_TRUE(std::none_of(contents.begin(), contents.end(),
                              [&](const QRect &area) { return note->frameGeometry().intersects(area); }));

@@ -7,6 +7,7 @@
 #include "table/chip_label.h"
 #include "table/help_window.h"
 #include "table/insurance_dialog.h"
+#include "table/narrator.h"
 #include "table/table_window.h"
 
 #include <QAction>
@@ -135,15 +136,22 @@ TEST_F(MenuCommands, SoundEntryTogglesItsCheckMark) {
     EXPECT_TRUE(table.ui->Sound->isChecked());
 }
 
-TEST_F(MenuCommands, F5TogglesTheSoundLikeAClick) {
+TEST_F(MenuCommands, F5AndF6ToggleLikeAClickAndSayWhereTheyAre) {
     table->show();
     table->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(table.window.get()));
 
+    QStringList heard;
+    QObject::connect(table->findChild<Narrator *>(), &Narrator::spoke,
+                     [&](const QString &words) { heard << words; });
     QTest::keyClick(table.window.get(), Qt::Key_F5);
     EXPECT_FALSE(table.ui->Sound->isChecked());
     QTest::keyClick(table.window.get(), Qt::Key_F5);
     EXPECT_TRUE(table.ui->Sound->isChecked());
+    QTest::keyClick(table.window.get(), Qt::Key_F6);
+    QTest::keyClick(table.window.get(), Qt::Key_F6);
+    // A toggle's key gives a screen reader nothing of its own to say.
+    EXPECT_EQ(heard, QStringList({"Sound off.", "Sound on.", "Coach on.", "Coach off."}));
     table->close();
 }
 

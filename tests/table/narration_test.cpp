@@ -1,3 +1,4 @@
+#include "platform/speech_voice.h"
 #include "support/cards.h"
 #include "support/scripted_platform.h"
 #include "support/table_controls.h"
@@ -205,4 +206,45 @@ TEST(NarratorReports, TellWhatAKeyCutOffAtTheHeadOfTheNextNews) {
             clock += 60000;
         QTest::keyClick(&table, Qt::Key_Tab);
     }
+}
+
+// With a voice of the game's own, the round's result is spoken by it, where no key cuts it off: only the
+// rest of the news is carried when a key cuts that, and words the player asks for stop the voice.
+TEST(NarratorReports, GiveTheRoundsResultToTheGamesOwnVoice) {
+    struct RecordingVoice final : SpeechVoice {
+        bool speak(const QString &words, const QString &) override {
+            spoken << words;
+            return true;
+        }
+        void stop() override { ++stops; }
+        QStringList spoken;
+        int stops = 0;
+    } voice;
+    QWidget table;
+    table.show();
+    table.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&table));
+    qint64 clock = 0;
+    Narrator narrator(&table, [&clock] { return clock; });
+    narrator.speakResultsWith(&voice);
+    QStringList heard;
+    QObject::connect(&narrator, &Narrator::spoke, [&](const QString &words) { heard << words; });
+
+    for (const RoundReport &report :
+         {RoundReport{report::CardDealt{Hand::Dealer, 1, clubs(7), CardWay::DealerDraw}},
+          RoundReport{report::TotalsChanged{19, 17}},
+          RoundReport{report::OutcomeSettled{RoundOutcome::Win, 30, 60, 530}},
+          RoundReport{report::RoundEnded{true, 530}}})
+        narrator.hear(report);
+    EXPECT_EQ(voice.spoken, QStringList{"You win 30, money 530."});
+    EXPECT_EQ(std::exchange(heard, {}).join(" | "), "You win 30, money 530. Dealer has 17.");
+    QTest::keyClick(&table, Qt::Key_Tab);
+
+    narrator.hear(report::ChipPlaced{10, 10, 520});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !heard.isEmpty(); }));
+    EXPECT_EQ(std::exchange(heard, {}).join(" | "), "Dealer has 17. Bet 10, money 520.");
+    EXPECT_EQ(voice.spoken.size(), 1);
+
+    narrator.repeatNews();
+    EXPECT_EQ(voice.stops, 1) << "the player's own request takes over from the voice";
 }
