@@ -6,46 +6,59 @@
 #include "support/modal.h"
 #include "support/scripted_platform.h"
 #include "support/table_controls.h"
+#include "table/coach_windows.h"
+#include "table/corvane_alert.h"
+#include "table/help_window.h"
 #include "table/insurance_dialog.h"
 #include "table/table_window.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QHash>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
-// A caption's contrast as its window draws it: the glyphs' solid colour (the commonest among the pixels
-// its text changes) against the darkest or lightest pixel behind them, as the guidelines reckon it.
-double measuredContrast(QLabel *label) {
-    QWidget *window = label->window();
-    const QRect area(label->mapTo(window, QPoint(0, 0)), label->size());
+// A text's contrast as its window draws it: the glyphs' ink against the darkest or lightest pixel behind
+// them, as the guidelines reckon it.
+// `showText` takes the text away (false) and puts it back (true).
+double measuredContrast(QWidget *widget, const std::function<void(bool)> &showText) {
+    QWidget *window = widget->window();
+    const QRect area(widget->mapTo(window, QPoint(0, 0)), widget->size());
     const QImage with = window->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
-    const QString text = label->text();
-    label->setText(QString());
+    showText(false);
     const QImage without = window->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
-    label->setText(text);
-    QHash<QRgb, int> glyphColours;
+    showText(true);
+    // The ink is the changed pixel that stands out most from what lay behind it: small text has more
+    // smoothed edge than solid stroke, so the commonest colour it leaves may be an edge's.
+    std::optional<QRgb> glyph;
+    double strongest = 0;
     for (int y = 0; y < with.height(); ++y)
         for (int x = 0; x < with.width(); ++x)
-            if (with.pixel(x, y) != without.pixel(x, y))
-                ++glyphColours[with.pixel(x, y)];
-    if (glyphColours.isEmpty())
+            if (with.pixel(x, y) != without.pixel(x, y) &&
+                contrastRatio(with.pixel(x, y), without.pixel(x, y)) > strongest) {
+                strongest = contrastRatio(with.pixel(x, y), without.pixel(x, y));
+                glyph = with.pixel(x, y);
+            }
+    if (!glyph)
         return 0;
-    const QRgb glyph =
-        std::max_element(glyphColours.keyValueBegin(), glyphColours.keyValueEnd(), [](auto a, auto b) {
-            return a.second < b.second;
-        })->first;
     double worst = 21;
     for (int y = 0; y < with.height(); ++y)
         for (int x = 0; x < with.width(); ++x)
-            if (with.pixel(x, y) == glyph && without.pixel(x, y) != glyph)
-                worst = std::min(worst, contrastRatio(glyph, without.pixel(x, y)));
+            if (with.pixel(x, y) == *glyph && without.pixel(x, y) != *glyph)
+                worst = std::min(worst, contrastRatio(*glyph, without.pixel(x, y)));
     return worst;
+}
+
+double measuredContrast(QLabel *label) {
+    const QString text = label->text();
+    return measuredContrast(label, [&](bool shown) { label->setText(shown ? text : QString()); });
 }
 
 const QString appearance = QStringLiteral("org.freedesktop.appearance");
@@ -96,6 +109,53 @@ TEST(DesktopLook, OnADarkDesktopTheInsuranceQuestionMeasuresOverFourAndAHalfToOn
         byPortal ? ask(portal, "color-scheme", 0, &DesktopPreferences::prefersDark)
                  : QApplication::setPalette(light);
     }
+}
+
+// A desktop's dark theme hands the game a dark palette; every other window's text then still reads at
+// 4.5 to 1 or better, measured on screen: the help, the hint, the record and the alert.
+TEST(DesktopLook, OnADarkDesktopEveryOtherWindowsTextMeasuresOverFourAndAHalfToOne) {
+    FakePortal portal({});
+    ScriptedTable table;
+    table->show();
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    for (const auto role : {QPalette::Window, QPalette::Button})
+        dark.setColor(role, QColor(53, 53, 53));
+    dark.setColor(QPalette::Base, QColor(35, 35, 35));
+    dark.setColor(QPalette::AlternateBase, QColor(45, 45, 45));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::BrightText})
+        dark.setColor(role, Qt::white);
+    dark.setColor(QPalette::PlaceholderText, QColor(160, 160, 160));
+    QApplication::setPalette(dark);
+    ask(portal, "color-scheme", 1, &DesktopPreferences::prefersDark);
+
+    table.ui->Help->trigger();
+    table->findChild<QAction *>("Statistics")->trigger();
+    table.stake(10, 490);
+    table.deal(clubs(9), clubs(10), clubs(6));
+    table->findChild<QAction *>("Hint")->trigger();
+    QMessageBox *alert = showCorvaneAlert(table.window.get(), QStringLiteral("Place your bet first."));
+    for (QWidget *window : QList<QWidget *>{windowOnScreen<BJHelp>(), windowOnScreen<BJStats>(),
+                                            windowOnScreen<BJHint>(), alert}) {
+        ASSERT_TRUE(window);
+        for (QLabel *label : window->findChildren<QLabel *>()) {
+            if (label->isVisible() && !label->text().isEmpty() && label->pixmap().isNull()) {
+                EXPECT_GE(measuredContrast(label), 4.5)
+                    << window->metaObject()->className() << " " << label->text().left(40).toStdString();
+            }
+        }
+    }
+    auto *help = windowOnScreen<BJHelp>()->findChild<QPlainTextEdit *>();
+    ASSERT_TRUE(help);
+    const QString helpText = help->toPlainText();
+    EXPECT_GE(measuredContrast(help->viewport(),
+                               [&](bool shown) { help->setPlainText(shown ? helpText : QString()); }),
+              4.5)
+        << "the help's text";
+
+    alert->close();
+    QApplication::setPalette(light);
+    ask(portal, "color-scheme", 0, &DesktopPreferences::prefersDark);
 }
 
 } // namespace
