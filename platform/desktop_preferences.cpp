@@ -106,7 +106,9 @@ void DesktopPreferences::onReadAll(const QDBusMessage &reply) {
             groups.beginMapEntry();
             groups >> key >> value;
             groups.endMapEntry();
-            take(group, key, value.variant());
+            // The portal may answer after telling of a change it made since: the change is newer.
+            if (!changedSinceAsked.contains(group + QLatin1Char('/') + key))
+                take(group, key, value.variant());
         }
         groups.endMap();
         groups.endMapEntry();
@@ -117,8 +119,10 @@ void DesktopPreferences::onReadAll(const QDBusMessage &reply) {
 
 void DesktopPreferences::onSettingChanged(const QString &group, const QString &key,
                                           const QDBusVariant &value) {
-    if (take(group, key, value.variant()))
-        emit changed();
+    if (!take(group, key, value.variant()))
+        return;
+    changedSinceAsked.insert(group + QLatin1Char('/') + key);
+    emit changed();
 }
 
 // The portal's keys are numbers, 1 meaning "asked for" (for the colour scheme: dark) and 0 "no

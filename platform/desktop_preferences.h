@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QObject>
+#include <QSet>
+#include <QString>
 #include <optional>
 
 class QDBusMessage;
@@ -42,4 +44,6 @@ private:
     std::optional<bool> portalReducedMotion, portalMoreContrast;
     std::optional<bool> portalDark;
     std::optional<bool> gnomeAnimations, gnomeHighContrast;
+    // "group/key" of each setting the portal has told a change of, whose first answer is then stale.
+    QSet<QString> changedSinceAsked;
 };
