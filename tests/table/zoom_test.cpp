@@ -4,6 +4,7 @@
 #include "support/scripted_platform.h"
 #include "support/table_controls.h"
 #include "table/card_box.h"
+#include "table/coach_windows.h"
 #include "table/help_window.h"
 #include "table/insurance_dialog.h"
 #include "table/narrator.h"
@@ -12,10 +13,11 @@
 #include "table/table_zoom.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenuBar>
+#include <QMovie>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QMovie>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <vector>
@@ -137,16 +139,24 @@ TEST_F(ZoomedTable, NoPictureIsDrawnFromFewerPixelsThanItCovers) {
     });
 }
 
-TEST_F(ZoomedTable, TheHelpAndTheInsuranceOfferScaleWithTheTable) {
+TEST_F(ZoomedTable, TheWindowsBesideAndOverTheTableScaleWithIt) {
     table.ui->Help->trigger();
+    table->findChild<QAction *>(QStringLiteral("Statistics"))->trigger();
+    table->findChild<QAction *>(QStringLiteral("Hint"))->trigger();
     auto *help = windowOnScreen<BJHelp>();
-    ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(help && windowOnScreen<BJStats>() && windowOnScreen<BJHint>());
     const QSize helpBase = help->size();
-    const qreal helpFont = help->txtHelp->font().pointSizeF();
+    // The words of each open window, and the size they had at 100%.
+    const std::vector<std::pair<QWidget *, qreal>> words{
+        {help->txtHelp, help->txtHelp->font().pointSizeF()},
+        {windowOnScreen<BJHint>()->lblHint, windowOnScreen<BJHint>()->lblHint->font().pointSizeF()},
+        {windowOnScreen<BJStats>()->cmdClose, windowOnScreen<BJStats>()->cmdClose->font().pointSizeF()}};
     zoomThroughEveryStep([&](qreal zoom) {
         SCOPED_TRACE(zoom);
         EXPECT_TRUE(inProportion(help->rect(), QRect(QPoint(), helpBase), zoom)) << "an open window follows";
-        EXPECT_NEAR(help->txtHelp->font().pointSizeF(), helpFont * zoom, 0.01);
+        for (const auto &[widget, points] : words)
+            EXPECT_NEAR(widget->font().pointSizeF(), points * zoom, 0.01)
+                << widget->objectName().toStdString();
         BJInsurWindow offer(table.window.get());
         EXPECT_TRUE(inProportion(offer.rect(), QRect(0, 0, 248, 103), zoom)) << "a new one opens at the zoom";
         EXPECT_TRUE(inProportion(offer.CmdNo->geometry(), QRect(136, 56, 89, 33), zoom));
