@@ -56,13 +56,15 @@ CardPicture CardDeck::renderFace(qint32 number, qreal devicePixelRatio, qreal zo
     // A hand is redrawn card by card many times a deal; painting each face once keeps that free and
     // lets a card box recognise an unchanged picture by its cache key.
     static std::map<std::pair<qint32, qreal>, QPixmap> cache;
-    // The faces of the zoom last asked for; a whole deck at 300% would take a dozen megabytes per zoom.
+    // The faces of the zoom last asked for, let go when the table is back at 1: a whole deck at 300% would
+    // take a dozen megabytes per zoom.
     static std::map<qint32, QPixmap> zoomedCache;
     static std::pair<qreal, qreal> zoomedFor;
     const qint32 key = isCardNumber(number) ? number : blankKey;
     const qreal ratio = usableRatio(devicePixelRatio);
     const bool zoomed = std::isfinite(zoom) && zoom > 0 && zoom != 1.0;
     if (!zoomed) {
+        zoomedCache.clear();
         auto found = cache.find({key, ratio});
         if (found == cache.end())
             found = cache.emplace(std::pair{key, ratio}, renderPixmap(key, ratio, 1.0)).first;

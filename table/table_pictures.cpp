@@ -63,7 +63,8 @@ QPixmap loadForRatio(const PictureSet &set, qreal ratio, qreal zoom = 1.0) {
     return QPixmap::fromImage(decodeForRatio(set, ratio, zoom));
 }
 
-// The one picture kept for a zoom other than 1, replaced when another zoom or ratio asks.
+// The one picture kept for a zoom other than 1, replaced when another zoom or ratio asks and let go
+// when the table is back at 1.
 template <typename Picture> struct ZoomedPicture {
     qreal ratio = 0.0;
     qreal zoom = 0.0;
@@ -76,6 +77,11 @@ template <typename Picture> struct ZoomedPicture {
             zoom = wantedZoom;
         }
         return picture;
+    }
+
+    void release() {
+        if (zoom != 0.0)
+            *this = {};
     }
 };
 
@@ -121,10 +127,10 @@ qreal applicationRatio() {
 
 QPixmap backgroundPicture(qreal devicePixelRatio, qreal zoom) {
     const qreal ratio = usableRatio(devicePixelRatio);
-    if (isZoomed(zoom)) {
-        static ZoomedPicture<QPixmap> zoomed;
+    static ZoomedPicture<QPixmap> zoomed;
+    if (isZoomed(zoom))
         return zoomed.at(ratio, zoom, [&] { return loadForRatio(background, ratio, zoom); });
-    }
+    zoomed.release();
     // Kept per ratio: the felt is repainted often.
     static std::map<qreal, QPixmap> byRatio;
     auto found = byRatio.find(ratio);
@@ -149,10 +155,10 @@ CardPicture cardBackPicture(qreal devicePixelRatio, qreal zoom) {
     };
     // One picture per ratio and zoom, so that every box showing the back shares it and can be recognised
     // by it.
-    if (isZoomed(zoom)) {
-        static ZoomedPicture<CardPicture> zoomed;
+    static ZoomedPicture<CardPicture> zoomed;
+    if (isZoomed(zoom))
         return zoomed.at(ratio, zoom, make);
-    }
+    zoomed.release();
     static std::map<qreal, CardPicture> byRatio;
     auto found = byRatio.find(ratio);
     if (found == byRatio.end())

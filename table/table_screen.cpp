@@ -240,6 +240,10 @@ void TableScreen::showFitted(QLabel *label, const QString &text, const QFont &fo
     setFittedText(label, text, zoomedFont(font, zoom));
 }
 
+void TableScreen::showFitted(QLabel *label, const QString &text) {
+    showFitted(label, text, fitted.value(label).font);
+}
+
 // The fonts and places scale first; then each caption is fitted again, as hinting does not scale a
 // font's widths exactly.
 void TableScreen::setZoom(qreal tableZoom) {
@@ -250,9 +254,10 @@ void TableScreen::setZoom(qreal tableZoom) {
         if (auto *button = qobject_cast<QPushButton *>(caption.key())) {
             button->setFont(zoomedFont(caption->font, zoom));
             setFittedText(button, caption->text);
-        } else
+        } else {
             setFittedText(static_cast<QLabel *>(caption.key()), caption->text,
                           zoomedFont(caption->font, zoom));
+        }
     }
     showPicturesAtZoom();
     Flash->setZoom(zoom);
@@ -322,13 +327,13 @@ void TableScreen::boxChanged(const report::BoxChanged &change) {
 void TableScreen::amountsChanged(const report::AmountsChanged &amounts) {
     stakeShown = amounts.stake;
     bankrollShown = amounts.bankroll;
-    showFitted(lblBet, captionFromAmount(amounts.stake), fitted.value(lblBet).font);
-    showFitted(lblmoney, captionFromAmount(amounts.bankroll), fitted.value(lblmoney).font);
+    showFitted(lblBet, captionFromAmount(amounts.stake));
+    showFitted(lblmoney, captionFromAmount(amounts.bankroll));
 }
 
 void TableScreen::totalsChanged(const report::TotalsChanged &totals) {
-    showFitted(lblPlay, captionFromAmount(totals.player), fitted.value(lblPlay).font);
-    showFitted(lblCom, captionFromAmount(totals.dealer), fitted.value(lblCom).font);
+    showFitted(lblPlay, captionFromAmount(totals.player));
+    showFitted(lblCom, captionFromAmount(totals.dealer));
 }
 
 // On Hit when the deal hands the player the turn, on New Game when the round is over.

@@ -80,8 +80,9 @@ private:
     void buildLines(QWidget *felt);
     // The stored card back at the zoom, named in the language of the moment.
     CardPicture faceDownCard() const;
-    // Fits `text` in `label` from `font` at 100%, now and at every zoom.
+    // Fits `text` in `label` from `font` at 100%, now and at every zoom; without a font, from the label's.
     void showFitted(QLabel *label, const QString &text, const QFont &font);
+    void showFitted(QLabel *label, const QString &text);
     void showPicturesAtZoom();
 
     void moveFocusDue();
