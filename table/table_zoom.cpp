@@ -85,12 +85,13 @@ bool TableZoom::show(int percent) {
 }
 
 void TableZoom::follow(QWidget *window, const std::function<void()> &resized) {
-    zoomWidgets(window, factor());
-    connect(this, &TableZoom::changed, window, [this, window, resized] {
+    const auto zoomWindow = [this, window, resized] {
         zoomWidgets(window, factor());
         if (resized)
             resized();
-    });
+    };
+    zoomWindow();
+    connect(this, &TableZoom::changed, window, zoomWindow);
 }
 
 QFont zoomedFont(QFont font, qreal zoom) {

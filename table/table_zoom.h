@@ -39,8 +39,8 @@ public:
     bool zoomOut();
     bool actualSize();
 
-    // Sizes `window` for the zoom now and at every change, then calls `resized`, as long as the window
-    // lives.
+    // Sizes `window` for the zoom now and at every change, each time followed by `resized`, as long as
+    // the window lives.
     void follow(QWidget *window, const std::function<void()> &resized = {});
 
 signals:
