@@ -27,6 +27,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 BJMain::BJMain(RoundModel &round, WavePlayer &wave, QString programDirectory, QWidget *parent)
     : QMainWindow(parent), round(round), wave(wave), programDirectory(std::move(programDirectory)),
@@ -322,6 +323,12 @@ void BJMain::Exit_Click() {
 void BJMain::showEvent(QShowEvent *event) {
     QMainWindow::showEvent(event);
     enableZoomEntries();
+    connect(windowHandle(), &QWindow::screenChanged, this, &BJMain::screenChanged, Qt::UniqueConnection);
+}
+
+void BJMain::screenChanged() {
+    if (!zoom->keepWithin(largestZoom()))
+        enableZoomEntries();
 }
 
 void BJMain::closeEvent(QCloseEvent *event) {

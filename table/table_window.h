@@ -72,6 +72,8 @@ private:
     int largestZoom() const;
     void zoomChanged();
     void enableZoomEntries();
+    // On a screen of more device pixels or less room the table steps down to the largest zoom there.
+    void screenChanged();
 
     RoundModel &round;
     WavePlayer &wave;

@@ -76,6 +76,10 @@ bool TableZoom::actualSize() {
     return show(100);
 }
 
+bool TableZoom::keepWithin(int largest) {
+    return shown > largest && show(std::max(largest, int(stepsInPercent.front())));
+}
+
 bool TableZoom::show(int percent) {
     if (percent == shown)
         return false;

@@ -38,6 +38,8 @@ public:
     bool zoomIn(int largest);
     bool zoomOut();
     bool actualSize();
+    // Down to `largest` if it is larger, as on a screen of more pixels or less room.
+    bool keepWithin(int largest);
 
     // Sizes `window` for the zoom now and at every change, each time followed by `resized`, as long as
     // the window lives.

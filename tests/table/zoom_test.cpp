@@ -55,6 +55,21 @@ TEST(TableZoom, LargestStepKeepsTheArtSharpAndTheWindowOnTheScreen) {
             << c.ratio << " " << c.room.width() << "x" << c.room.height();
 }
 
+TEST(TableZoom, StepsOneAtATimeWithinTheLargestAndDownToANewScreensLargest) {
+    QWidget table;
+    TableZoom zoom(&table);
+    for (int step = 0; step < 3; ++step)
+        EXPECT_TRUE(zoom.zoomIn(175));
+    EXPECT_FALSE(zoom.zoomIn(175));
+    EXPECT_EQ(zoom.percent(), 175);
+    EXPECT_FALSE(zoom.keepWithin(200));
+    EXPECT_TRUE(zoom.keepWithin(125));
+    EXPECT_EQ(zoom.percent(), 125);
+    EXPECT_TRUE(zoom.zoomOut());
+    EXPECT_FALSE(zoom.zoomOut());
+    EXPECT_EQ(TableZoom::of(&table), &zoom);
+}
+
 class ZoomedTable : public ::testing::Test {
 protected:
     void SetUp() override {
