@@ -260,6 +260,8 @@ void TableScreen::setZoom(qreal tableZoom) {
         }
     }
     showPicturesAtZoom();
+    for (ChipLabel *chip : {lblBet5, lblBet10, lblBet50})
+        chip->setZoom(zoom);
     Flash->setZoom(zoom);
 }
 
