@@ -1,10 +1,12 @@
 #include "table/table_pictures.h"
 
 #include "platform/art_scale.h"
+#include "platform/media_file.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QList>
 #include <algorithm>
 #include <array>
@@ -27,17 +29,35 @@ void ensureTableResources() {
 
 namespace {
 
-// A picture stored at one, two and three times the table's pixels.
+// A picture built into the program at one and two times the table's pixels. Its twin at three times,
+// which only a zoom needs, stands beside the program with the clips and is read only when a zoom asks for
+// it: built in, it would cost every start memory for pictures most players never see.
 struct PictureSet {
-    std::array<const char *, 3> files;
+    std::array<const char *, 2> builtIn;
+    const char *largest;
     QSize logicalSize;
 };
 
 const PictureSet background{
-    {":/pictures/background.png", ":/pictures/background@2x.png", ":/pictures/background@3x.png"},
-    {560, 410}};
+    {":/pictures/background.png", ":/pictures/background@2x.png"}, "background@3x.png", {560, 410}};
 const PictureSet cardBack{
-    {":/pictures/card_back.png", ":/pictures/card_back@2x.png", ":/pictures/card_back@3x.png"}, {71, 96}};
+    {":/pictures/card_back.png", ":/pictures/card_back@2x.png"}, "card_back@3x.png", {71, 96}};
+
+// The art at `art` times the table's pixels; where the largest is missing, or of another size than the
+// table's drawing (a replacement would move the felt's drawing under the controls), the next smaller.
+QImage readArt(const PictureSet &set, int art) {
+    if (art == largestArtScale) {
+        QImageReader reader(locateMediaFile(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                                            QLatin1String(set.largest)));
+        if (reader.size() == set.logicalSize * largestArtScale) {
+            const QImage largest = reader.read();
+            if (!largest.isNull())
+                return largest;
+        }
+        --art;
+    }
+    return QImage(QLatin1String(set.builtIn[std::size_t(art - 1)]));
+}
 
 qreal usableRatio(qreal ratio) {
     return std::isfinite(ratio) && ratio > 1.0 ? ratio : 1.0;
@@ -46,8 +66,8 @@ qreal usableRatio(qreal ratio) {
 QImage decodeForRatio(const PictureSet &set, qreal ratio, qreal zoom = 1.0) {
     ensureTableResources();
     const qreal scale = ratio * zoom;
-    const int art = artScaleFor(scale);
-    QImage image(QLatin1String(set.files[std::size_t(art - 1)]));
+    QImage image = readArt(set, artScaleFor(scale));
+    const int art = image.width() / set.logicalSize.width();
     // Whole logical pixels at the zoom, as the widget the picture fills has them.
     const auto devicePixels = [&](int length) { return qRound(std::ceil(length * zoom) * ratio); };
     const QSize deviceSize(devicePixels(set.logicalSize.width()), devicePixels(set.logicalSize.height()));

@@ -16,7 +16,9 @@ void ensureTableResources();
 // as it is where that art has exactly the pixels needed, reduced smoothly to the exact device size where
 // it has more, and left for the painter to enlarge only past the largest art. The pictures at zoom 1 are
 // kept for the session; those of a larger zoom only until another zoom asks for its own, so that the
-// larger art costs nothing until a zoom needs it.
+// larger art costs nothing until a zoom needs it. The art at three times, which only a zoom needs, is read
+// from beside the program, where the clips are, and not built into it; where it is missing the art at
+// two times stands in.
 QPixmap backgroundPicture(qreal devicePixelRatio, qreal zoom = 1.0);
 // The face-down card, 71 x 96 logical pixels at `zoom` times that size, chosen the same way. Like the
 // faces it is transparent in the few pixels its rounded corners cut away.
