@@ -46,7 +46,7 @@ int TableZoom::largestStep(qreal devicePixelRatio, QSize room, QSize zoomed, QSi
     for (auto step = stepsInPercent.rbegin(); step != stepsInPercent.rend(); ++step) {
         const qreal zoom = *step / 100.0;
         const QSize window = zoomedSize(zoomed, zoom) + fixed;
-        // A hair of tolerance, for ratios such as 1.5 that are not exact in binary.
+        // A hair of tolerance, for products such as 1.2 x 2.5 that binary fractions hold inexactly.
         if (zoom * ratio <= largestArt + 1e-9 && window.width() <= room.width() &&
             window.height() <= room.height())
             return *step;
