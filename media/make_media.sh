@@ -6,9 +6,11 @@
 #     225 x 49 looping animated GIFs drawn frame by frame with ImageMagick
 #     (the clip player goes by the content, not by the name);
 #   a@2x.swf loss@2x.swf draw@2x.swf win@2x.swf bj@2x.swf
-#     the same clips drawn at 450 x 98, which the player shows instead on
-#     screens of two device pixels per pixel;
-#   a_de.swf loss_de@2x.swf ...
+#   a@3x.swf loss@3x.swf draw@3x.swf win@3x.swf bj@3x.swf
+#     the same clips drawn at 450 x 98 and 675 x 147, which the player shows
+#     instead where it is drawn with more device pixels: on sharper screens
+#     and with the table zoomed;
+#   a_de.swf loss_de@2x.swf loss_de@3x.swf ...
 #     the clips again with their words in each language whose translation
 #     (translations/corvane_<language>.ts, context "Clips") words them
 #     differently from the English.
@@ -222,7 +224,7 @@ function say(x, y, s, fill, edge, w) {   # outlined text: the outline first, the
 clip() { # file frames delay(1/100 s) awk-program [awk -v assignments...]
     local name=$1 frames=$2 delay=$3 prog=$4 f k offset mvg file
     shift 4
-    for k in 1 2; do
+    for k in 1 2 3; do
         file=$name$([[ $k == 1 ]] || echo "@${k}x")
         offset=$(awk -v k="$k" 'BEGIN { print (k - 1) / 2 }')
         mkdir -p "$work/$file"

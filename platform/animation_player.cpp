@@ -1,5 +1,6 @@
 #include "platform/animation_player.h"
 
+#include "platform/art_scale.h"
 #include "platform/clip_limits.h"
 #include "platform/media_file.h"
 #include "platform/media_handle.h"
@@ -55,33 +56,31 @@ QString taggedName(const QString &builtPath, QLatin1String tag) {
     return QString(builtPath).insert(suffixAt, tag);
 }
 
-// "\win.swf" -> "\win@2x.swf": the clip drawn at twice the size, for screens of more than one device
-// pixel per pixel.
-QString doubleSizeName(const QString &builtPath) {
-    return taggedName(builtPath, QLatin1String("@2x"));
+// "\win.swf" -> "\win@3x.swf": the clip drawn at `scale` times the size.
+QString scaledName(const QString &builtPath, int scale) {
+    return taggedName(builtPath, QLatin1String(QByteArray('@' + QByteArray::number(scale) + 'x')));
 }
 
-// On a sharper screen the double-size clip is shown when there is one that plays; else the clip itself,
-// enlarged.
-std::unique_ptr<QMovie> openClipFor(const QString &builtPath, qreal devicePixelRatio) {
-    if (devicePixelRatio > 1.0) {
-        if (auto sharp = openClip(locateMediaFile(doubleSizeName(builtPath))))
+// For `scale` device pixels per pixel of the clip, the smallest twin with the pixels that needs when
+// there is one that plays, else the largest smaller one; else the clip itself, enlarged.
+std::unique_ptr<QMovie> openClipFor(const QString &builtPath, qreal scale) {
+    for (int art = artScaleFor(scale); art > 1; --art) {
+        if (auto sharp = openClip(locateMediaFile(scaledName(builtPath, art))))
             return sharp;
     }
     return openClip(locateMediaFile(builtPath));
 }
 
 // The clip with its words in `language` ("\win_de.swf") when there is one that plays, else the English.
-std::unique_ptr<QMovie> openClipFor(const QString &builtPath, const QString &language,
-                                    qreal devicePixelRatio) {
+std::unique_ptr<QMovie> openClipFor(const QString &builtPath, const QString &language, qreal scale) {
     // A language is letters and underscores ("pt_BR"); anything else would reach outside the clip's name.
     static const QRegularExpression languageCode(QStringLiteral("^[A-Za-z]+(_[A-Za-z]+)*$"));
     if (languageCode.match(language).hasMatch()) {
         const QByteArray tag = '_' + language.toLatin1();
-        if (auto translated = openClipFor(taggedName(builtPath, QLatin1String(tag)), devicePixelRatio))
+        if (auto translated = openClipFor(taggedName(builtPath, QLatin1String(tag)), scale))
             return translated;
     }
-    return openClipFor(builtPath, devicePixelRatio);
+    return openClipFor(builtPath, scale);
 }
 
 } // namespace
@@ -95,14 +94,40 @@ AnimationPlayer::~AnimationPlayer() = default;
 
 void AnimationPlayer::setMovie(const QString &builtPath) {
     clipPath = builtPath;
-    clip = openClipFor(builtPath, wordsLanguage, devicePixelRatioF());
+    load(openClipFor(builtPath, wordsLanguage, devicePixelRatioF() * zoom));
     resumeWhenShown = false;
-    if (clip) {
-        clip->setParent(this);
-        connect(clip.get(), &QMovie::frameChanged, this, &AnimationPlayer::onFrameChanged);
-        connect(clip.get(), &QMovie::finished, this, &AnimationPlayer::onFinished);
+    if (clip)
         play();
+    update();
+}
+
+void AnimationPlayer::load(std::unique_ptr<QMovie> movie) {
+    clip = std::move(movie);
+    if (!clip)
+        return;
+    clip->setParent(this);
+    connect(clip.get(), &QMovie::frameChanged, this, &AnimationPlayer::onFrameChanged);
+    connect(clip.get(), &QMovie::finished, this, &AnimationPlayer::onFinished);
+}
+
+void AnimationPlayer::setZoom(qreal playerZoom) {
+    if (zoom == playerZoom)
+        return;
+    zoom = playerZoom;
+    if (!clip)
+        return;
+    const int frame = clip->currentFrameNumber();
+    const bool running = clip->state() == QMovie::Running;
+    load(openClipFor(clipPath, wordsLanguage, devicePixelRatioF() * zoom));
+    if (!clip)
+        return;
+    // A GIF is read frame after frame; the new twin takes up the pass where the old one was.
+    for (int next = 1; next <= frame && clip->jumpToFrame(next); ++next) {
     }
+    if (still)
+        showStillFrame();
+    else if (running)
+        clip->start();
     update();
 }
 

@@ -26,6 +26,11 @@ public:
     void setWordsLanguage(const QString &language) { wordsLanguage = language; }
     QString movie() const { return clipPath; }
 
+    // The player is drawn at `zoom` times the clips' size: a clip is shown from its twin with the pixels
+    // that needs on this screen, "\win@3x.swf" at 300% on an ordinary screen, and a clip on view is
+    // shown from the twin of the new zoom at once, at the frame it had reached.
+    void setZoom(qreal zoom);
+
     // A still player shows each clip as one frame from the middle of its pass, where the clips' words
     // stand at rest, and never animates: for players whom motion troubles. Takes effect at once.
     void setStill(bool on);
@@ -52,11 +57,13 @@ private:
     void onFinished();
     bool isLastFrame(int frameNumber) const;
     void showStillFrame();
+    void load(std::unique_ptr<QMovie> movie);
 
     QString clipPath;
     QString wordsLanguage;
     std::unique_ptr<QMovie> clip;
     QColor background{0x00, 0x9A, 0x34};
+    qreal zoom = 1.0;
     bool looping = true;
     bool resumeWhenShown = false;
     bool still = false;

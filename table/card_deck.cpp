@@ -20,8 +20,8 @@ constexpr qint32 blankKey = 0;
 // Beyond this the pixmap would only cost memory; no screen needs it.
 constexpr qreal largestPixelRatio = 8.0;
 
-QPixmap renderPixmap(qint32 number, qreal ratio) {
-    QPixmap pixmap(qRound(cardFaceWidth * ratio), qRound(cardFaceHeight * ratio));
+QPixmap renderPixmap(qint32 number, qreal ratio, qreal zoom) {
+    QPixmap pixmap(qRound(cardFaceWidth * ratio * zoom), qRound(cardFaceHeight * ratio * zoom));
     pixmap.fill(Qt::transparent);
     {
         QPainter painter(&pixmap);
@@ -48,19 +48,34 @@ qreal applicationRatio() {
 
 } // namespace
 
-CardPicture CardDeck::picture() const {
-    return renderFace(cardNumber, applicationRatio());
+CardPicture CardDeck::picture(qreal zoom) const {
+    return renderFace(cardNumber, applicationRatio(), zoom);
 }
 
-CardPicture CardDeck::renderFace(qint32 number, qreal devicePixelRatio) {
+CardPicture CardDeck::renderFace(qint32 number, qreal devicePixelRatio, qreal zoom) {
     // A hand is redrawn card by card many times a deal; painting each face once keeps that free and
     // lets a card box recognise an unchanged picture by its cache key.
     static std::map<std::pair<qint32, qreal>, QPixmap> cache;
+    // The faces of the zoom last asked for, let go when the table is back at 1: a whole deck at 300% would
+    // take a dozen megabytes per zoom.
+    static std::map<qint32, QPixmap> zoomedCache;
+    static std::pair<qreal, qreal> zoomedFor;
     const qint32 key = isCardNumber(number) ? number : blankKey;
     const qreal ratio = usableRatio(devicePixelRatio);
-    auto found = cache.find({key, ratio});
-    if (found == cache.end()) {
-        found = cache.emplace(std::pair{key, ratio}, renderPixmap(key, ratio)).first;
+    const bool zoomed = std::isfinite(zoom) && zoom > 0 && zoom != 1.0;
+    if (!zoomed) {
+        zoomedCache.clear();
+        auto found = cache.find({key, ratio});
+        if (found == cache.end())
+            found = cache.emplace(std::pair{key, ratio}, renderPixmap(key, ratio, 1.0)).first;
+        return CardPicture{found->second, cardName(number)};
     }
+    if (zoomedFor != std::pair{ratio, zoom}) {
+        zoomedCache.clear();
+        zoomedFor = {ratio, zoom};
+    }
+    auto found = zoomedCache.find(key);
+    if (found == zoomedCache.end())
+        found = zoomedCache.emplace(key, renderPixmap(key, ratio, zoom)).first;
     return CardPicture{found->second, cardName(number)};
 }

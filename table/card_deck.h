@@ -23,15 +23,17 @@ public:
     void setCard(qint32 number) { cardNumber = number; }
     qint32 card() const { return cardNumber; }
 
-    // The face of the card number last written, rendered for the application's device pixel ratio.
-    // Opaque except for the few pixels the rounded corners cut away, where the table shows through.
-    CardPicture picture() const;
+    // The face of the card number last written, rendered for the application's device pixel ratio at
+    // `zoom` times the card's size. Opaque except for the few pixels the rounded corners cut away, where
+    // the table shows through.
+    CardPicture picture(qreal zoom = 1.0) const;
 
     // "Queen of Hearts", "Ace of Spades", or "Blank card" outside 1 to 52 (table/card_names.h).
     static QString cardName(qint32 number) { return ::cardName(number); }
 
-    // The face of a card for an explicit device pixel ratio; rendered once, then served from a cache.
-    static CardPicture renderFace(qint32 number, qreal devicePixelRatio);
+    // The face of a card for an explicit device pixel ratio and zoom; rendered once, then served from a
+    // cache. The faces at zoom 1 are kept for the session, those of another zoom until the zoom changes.
+    static CardPicture renderFace(qint32 number, qreal devicePixelRatio, qreal zoom = 1.0);
 
 private:
     qint32 cardNumber = 1;

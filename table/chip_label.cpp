@@ -73,6 +73,6 @@ void ChipLabel::paintEvent(QPaintEvent *event) {
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::white, 2, Qt::DashLine));
-    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8, 8);
+    painter.setPen(QPen(Qt::white, 2 * zoom, Qt::DashLine));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(zoom, zoom, -zoom, -zoom), 8 * zoom, 8 * zoom);
 }

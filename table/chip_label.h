@@ -11,6 +11,9 @@ class ChipLabel : public QLabel {
 public:
     explicit ChipLabel(QWidget *parent = nullptr);
 
+    // The focus ring is drawn at the table's zoom.
+    void setZoom(qreal tableZoom) { zoom = tableZoom; }
+
 signals:
     void clicked();
 
@@ -22,4 +25,5 @@ protected:
 
 private:
     bool pressed = false;
+    qreal zoom = 1.0;
 };

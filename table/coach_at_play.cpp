@@ -3,6 +3,7 @@
 #include "odds/choice_grade.h"
 #include "table/coach_on_demand.h"
 #include "table/coach_windows.h"
+#include "table/table_zoom.h"
 #include "table/verdict_words.h"
 #include "table/window_placement.h"
 
@@ -44,6 +45,12 @@ void CoachAtPlay::show(const QString &words) {
         note->setObjectName(QStringLiteral("BJCoach"));
         note->setWindowTitle(QCoreApplication::translate("CoachVerdict", "Coach"));
         note->lblHeading->setText(QCoreApplication::translate("CoachVerdict", "Your last choice"));
+        if (TableZoom *zoom = TableZoom::of(table)) {
+            zoom->follow(note, [this] {
+                if (note->isVisible())
+                    placeBesideTable(note, table, Qt::AlignBottom, keepClear());
+            });
+        }
     }
     note->showHint(words);
     placeBesideTable(note, table, Qt::AlignBottom, keepClear());

@@ -1,25 +1,33 @@
 #include "table/coach_hint.h"
 
 #include "table/coach_windows.h"
+#include "table/table_zoom.h"
 #include "table/window_placement.h"
 
 #include <QTimer>
 
-CoachHint::CoachHint(QWidget *table, std::function<QString()> answer)
-    : table(table), answer(std::move(answer)) {}
+CoachHint::CoachHint(QWidget *table, std::function<QString()> answer, std::function<QList<QRect>()> keepClear)
+    : table(table), answer(std::move(answer)), keepClear(std::move(keepClear)) {}
 
 CoachHint::~CoachHint() {
     delete window.data();
 }
 
-QString CoachHint::show(const QList<QRect> &keepClear) {
+QString CoachHint::show() {
     if (!window) {
         window = new BJHint(table);
         updatePending = false;
+        // Placed again at every zoom, beside the table at its new size.
+        if (TableZoom *zoom = TableZoom::of(table)) {
+            zoom->follow(window, [this] {
+                if (window->isVisible())
+                    placeBesideTable(window, table, Qt::AlignBottom, keepClear());
+            });
+        }
     }
     const QString words = answer();
     window->showHint(words);
-    placeBesideTable(window, table, Qt::AlignBottom, keepClear);
+    placeBesideTable(window, table, Qt::AlignBottom, keepClear());
     window->show();
     return words;
 }

@@ -17,12 +17,13 @@ class QWidget;
 // answer is brought up to date once the round has told all of it.
 class CoachHint final : public RoundListener {
 public:
-    // `answer` gives the coach's answer to the decision the table is at.
-    CoachHint(QWidget *table, std::function<QString()> answer);
+    // `answer` gives the coach's answer to the decision the table is at; `keepClear` the table's controls,
+    // cards and captions on the screen as the window is placed.
+    CoachHint(QWidget *table, std::function<QString()> answer, std::function<QList<QRect>()> keepClear);
     ~CoachHint() override;
 
-    // Shows the answer, leaving `keepClear` uncovered, and returns it.
-    QString show(const QList<QRect> &keepClear);
+    // Shows the answer, leaving the table's controls uncovered, and returns it.
+    QString show();
     void close();
 
     void cardDealt(const report::CardDealt &) override { updateSoon(); }
@@ -37,6 +38,7 @@ private:
 
     QWidget *table;
     std::function<QString()> answer;
+    std::function<QList<QRect>()> keepClear;
     QPointer<BJHint> window;
     bool updatePending = false;
 };

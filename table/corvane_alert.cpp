@@ -1,5 +1,7 @@
 #include "table/corvane_alert.h"
 
+#include "table/table_zoom.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -32,6 +34,9 @@ QMessageBox *showCorvaneAlert(QWidget *parent, const QString &text) {
         grid->addItem(new QSpacerItem(widthForTitle(title), 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
                       grid->rowCount(), 0, 1, grid->columnCount());
     box->setAttribute(Qt::WA_DeleteOnClose);
+    // Modal, so the table's zoom cannot change while it is up.
+    if (TableZoom *zoom = TableZoom::of(parent))
+        zoomWidgets(box, zoom->factor());
     box->open();
     return box;
 }

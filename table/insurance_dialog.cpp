@@ -4,6 +4,7 @@
 #include "table/desktop_look.h"
 #include "table/fitted_text.h"
 #include "table/table_pictures.h"
+#include "table/table_zoom.h"
 #include "table/twips.h"
 #include "table/window_placement.h"
 
@@ -45,6 +46,9 @@ BJInsurWindow::BJInsurWindow(QWidget *table) : QDialog(table) {
     setFittedText(CmdNo, tr("&No"));
     setTabOrder(CmdYes, CmdNo);
     CmdYes->setFocus();
+    // Shown only while the table takes no input, so the table's zoom cannot change under it.
+    if (TableZoom *zoom = TableZoom::of(table))
+        zoomWidgets(this, zoom->factor());
     centreOnScreen(this);
 }
 

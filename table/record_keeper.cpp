@@ -4,6 +4,7 @@
 #include "table/coach_windows.h"
 #include "table/coach_words.h"
 #include "table/session_chart.h"
+#include "table/table_zoom.h"
 #include "table/verdict_words.h"
 #include "table/window_placement.h"
 
@@ -35,6 +36,12 @@ void RecordKeeper::showWindow(const QWidget *table) {
         chart = new SessionChart(window);
         window->showBesideFigures(chart);
         showRecord();
+        if (TableZoom *zoom = TableZoom::of(table)) {
+            zoom->follow(window, [this] {
+                fitChartOnScreen();
+                keepOnScreen(window);
+            });
+        }
         window->adjustSize();
         placeBesideTable(window, table, Qt::AlignTop);
     }

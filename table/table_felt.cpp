@@ -50,6 +50,11 @@ TableFelt::TableFelt(QWidget *parent) : QWidget(parent) {
     Q_UNUSED(factoryInstalled);
 }
 
+void TableFelt::setZoom(qreal tableZoom) {
+    zoom = tableZoom;
+    update();
+}
+
 void TableFelt::markDecorative(QWidget *child) {
     child->setProperty(decorativeProperty, true);
 }
@@ -61,5 +66,5 @@ bool TableFelt::isDecorative(const QObject *child) {
 void TableFelt::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     // The ratio of what is painted on, which is also right for a grab or a print of the table.
-    painter.drawPixmap(0, 0, backgroundPicture(painter.device()->devicePixelRatioF()));
+    painter.drawPixmap(0, 0, backgroundPicture(painter.device()->devicePixelRatioF(), zoom));
 }

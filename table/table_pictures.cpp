@@ -1,9 +1,15 @@
 #include "table/table_pictures.h"
 
+#include "platform/art_scale.h"
+#include "platform/media_file.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QList>
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <future>
 #include <map>
@@ -23,39 +29,84 @@ void ensureTableResources() {
 
 namespace {
 
-// A picture stored twice, for one and for two device pixels per logical pixel.
-struct PicturePair {
-    const char *normal;
-    const char *doubled;
+// A picture built into the program at one and two times the table's pixels. Its twin at three times,
+// which only a zoom needs, stands beside the program with the clips and is read only when a zoom asks for
+// it: built in, it would cost every start memory for pictures most players never see.
+struct PictureSet {
+    std::array<const char *, 2> builtIn;
+    const char *largest;
     QSize logicalSize;
 };
 
-const PicturePair background{":/pictures/background.png", ":/pictures/background@2x.png", {560, 410}};
-const PicturePair cardBack{":/pictures/card_back.png", ":/pictures/card_back@2x.png", {71, 96}};
+const PictureSet background{
+    {":/pictures/background.png", ":/pictures/background@2x.png"}, "background@3x.png", {560, 410}};
+const PictureSet cardBack{
+    {":/pictures/card_back.png", ":/pictures/card_back@2x.png"}, "card_back@3x.png", {71, 96}};
+
+// The art at `art` times the table's pixels; where the largest is missing, or of another size than the
+// table's drawing (a replacement would move the felt's drawing under the controls), the next smaller.
+QImage readArt(const PictureSet &set, int art) {
+    if (art == largestArtScale) {
+        QImageReader reader(locateMediaFile(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                                            QLatin1String(set.largest)));
+        if (reader.size() == set.logicalSize * largestArtScale) {
+            const QImage largest = reader.read();
+            if (!largest.isNull())
+                return largest;
+        }
+        --art;
+    }
+    return QImage(QLatin1String(set.builtIn[std::size_t(art - 1)]));
+}
 
 qreal usableRatio(qreal ratio) {
     return std::isfinite(ratio) && ratio > 1.0 ? ratio : 1.0;
 }
 
-QImage decodeForRatio(const PicturePair &pair, qreal ratio) {
+QImage decodeForRatio(const PictureSet &set, qreal ratio, qreal zoom = 1.0) {
     ensureTableResources();
-    if (ratio == 1.0)
-        return QImage(QLatin1String(pair.normal));
-    QImage doubled(QLatin1String(pair.doubled));
-    doubled.setDevicePixelRatio(2.0);
-    if (ratio >= 2.0)
-        return doubled;
-    // Between one and two, a smooth reduction to the exact device size is sharper than the painter's own
-    // scaling, which picks the nearest pixel.
-    const QSize deviceSize(qRound(pair.logicalSize.width() * ratio),
-                           qRound(pair.logicalSize.height() * ratio));
-    QImage reduced = doubled.scaled(deviceSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    reduced.setDevicePixelRatio(ratio);
-    return reduced;
+    const qreal scale = ratio * zoom;
+    QImage image = readArt(set, artScaleFor(scale));
+    const int art = image.width() / set.logicalSize.width();
+    // Whole logical pixels at the zoom, as the widget the picture fills has them.
+    const auto devicePixels = [&](int length) { return qRound(std::ceil(length * zoom) * ratio); };
+    const QSize deviceSize(devicePixels(set.logicalSize.width()), devicePixels(set.logicalSize.height()));
+    // A smooth reduction to the exact device size is sharper than the painter's own scaling, which picks
+    // the nearest pixel.
+    if (scale <= art && image.size() != deviceSize)
+        image = image.scaled(deviceSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    image.setDevicePixelRatio(std::min<qreal>(scale, art) / zoom);
+    return image;
 }
 
-QPixmap loadForRatio(const PicturePair &pair, qreal ratio) {
-    return QPixmap::fromImage(decodeForRatio(pair, ratio));
+QPixmap loadForRatio(const PictureSet &set, qreal ratio, qreal zoom = 1.0) {
+    return QPixmap::fromImage(decodeForRatio(set, ratio, zoom));
+}
+
+// The one picture kept for a zoom other than 1, replaced when another zoom or ratio asks and let go
+// when the table is back at 1.
+template <typename Picture> struct ZoomedPicture {
+    qreal ratio = 0.0;
+    qreal zoom = 0.0;
+    Picture picture;
+
+    template <typename Make> const Picture &at(qreal wantedRatio, qreal wantedZoom, Make make) {
+        if (ratio != wantedRatio || zoom != wantedZoom) {
+            picture = make();
+            ratio = wantedRatio;
+            zoom = wantedZoom;
+        }
+        return picture;
+    }
+
+    void release() {
+        if (zoom != 0.0)
+            *this = {};
+    }
+};
+
+bool isZoomed(qreal zoom) {
+    return std::isfinite(zoom) && zoom > 0 && zoom != 1.0;
 }
 
 QList<QImage> decodeIconSizes() {
@@ -94,10 +145,14 @@ qreal applicationRatio() {
 
 } // namespace
 
-const QPixmap &backgroundPicture(qreal devicePixelRatio) {
-    // Kept per ratio: the felt is repainted often, and a pixmap lives in a map node that never moves.
-    static std::map<qreal, QPixmap> byRatio;
+QPixmap backgroundPicture(qreal devicePixelRatio, qreal zoom) {
     const qreal ratio = usableRatio(devicePixelRatio);
+    static ZoomedPicture<QPixmap> zoomed;
+    if (isZoomed(zoom))
+        return zoomed.at(ratio, zoom, [&] { return loadForRatio(background, ratio, zoom); });
+    zoomed.release();
+    // Kept per ratio: the felt is repainted often.
+    static std::map<qreal, QPixmap> byRatio;
     auto found = byRatio.find(ratio);
     if (found != byRatio.end())
         return found->second;
@@ -108,25 +163,30 @@ const QPixmap &backgroundPicture(qreal devicePixelRatio) {
     return byRatio.emplace(ratio, std::move(picture)).first->second;
 }
 
-const QPixmap &backgroundPicture() {
+QPixmap backgroundPicture() {
     return backgroundPicture(applicationRatio());
 }
 
-const CardPicture &cardBackPicture(qreal devicePixelRatio) {
-    // One picture per ratio, so that every box showing the back shares it and can be recognised by it.
-    static std::map<qreal, CardPicture> byRatio;
+CardPicture cardBackPicture(qreal devicePixelRatio, qreal zoom) {
     const qreal ratio = usableRatio(devicePixelRatio);
+    const auto make = [&] {
+        return CardPicture{loadForRatio(cardBack, ratio, isZoomed(zoom) ? zoom : 1.0),
+                           QCoreApplication::translate("BJMain", "Face-down card")};
+    };
+    // One picture per ratio and zoom, so that every box showing the back shares it and can be recognised
+    // by it.
+    static ZoomedPicture<CardPicture> zoomed;
+    if (isZoomed(zoom))
+        return zoomed.at(ratio, zoom, make);
+    zoomed.release();
+    static std::map<qreal, CardPicture> byRatio;
     auto found = byRatio.find(ratio);
-    if (found == byRatio.end()) {
-        found = byRatio
-                    .emplace(ratio, CardPicture{loadForRatio(cardBack, ratio),
-                                                QCoreApplication::translate("BJMain", "Face-down card")})
-                    .first;
-    }
+    if (found == byRatio.end())
+        found = byRatio.emplace(ratio, make()).first;
     return found->second;
 }
 
-const CardPicture &cardBackPicture() {
+CardPicture cardBackPicture() {
     return cardBackPicture(applicationRatio());
 }
 

@@ -11,6 +11,7 @@
 #include "table/quiet_focus.h"
 #include "table/table_felt.h"
 #include "table/table_pictures.h"
+#include "table/table_zoom.h"
 #include "table/twips.h"
 
 #include <QFontDatabase>
@@ -44,15 +45,11 @@ QFont fixedFont(qreal points, bool italic) {
     return font;
 }
 
-// A caption longer in another language than in English is shown whole in its shorter form or a narrower
-// cut of its font.
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, QRect geometry,
-                  const QFont &font) {
+QLabel *makeLabel(QWidget *parent, const char *name, QRect geometry) {
     auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setFittedText(label, caption, font);
     return label;
 }
 
@@ -84,6 +81,7 @@ TableScreen::TableScreen(QMainWindow *window) : window(window) {
     QObject::connect(&focusTimer, &QTimer::timeout, window, [this] { moveFocusDue(); });
     followFocusHeard();
     auto *felt = new TableFelt(window);
+    tableFelt = felt;
     felt->setObjectName(QStringLiteral("Felt"));
     felt->setFixedSize(clientSize);
     window->setCentralWidget(felt);
@@ -126,10 +124,11 @@ void TableScreen::buildCards(QWidget *felt) {
 }
 
 void TableScreen::buildButtonsAndChips(QWidget *felt) {
-    const auto makeButton = [felt](const char *name, const QString &caption, int left) {
+    const auto makeButton = [this, felt](const char *name, const QString &caption, int left) {
         auto *button = new QPushButton(felt);
         button->setObjectName(QLatin1String(name));
         button->setGeometry(rectFromTwips(left, 5280, 1095, 615));
+        fitted.insert(button, {caption, button->font()});
         setFittedText(button, caption);
         return button;
     };
@@ -165,42 +164,42 @@ void TableScreen::buildCaptions(QWidget *felt) {
 
     // Every amount and total is written by the one conversion, the starting ones too, so that a locale
     // with digits of its own shows them all alike.
-    lblCom =
-        makeLabel(felt, "lblCom", captionFromAmount(0), rectFromTwips(1440, 1200, 615, 615), sansFont(18));
+    lblCom = makeLabel(felt, "lblCom", rectFromTwips(1440, 1200, 615, 615));
+    showFitted(lblCom, captionFromAmount(0), sansFont(18));
     setColours(lblCom, pink, QColor());
     describeNumber(lblCom, tr("Dealer total"));
-    lblPlay =
-        makeLabel(felt, "lblPlay", captionFromAmount(0), rectFromTwips(6240, 4320, 615, 615), sansFont(18));
+    lblPlay = makeLabel(felt, "lblPlay", rectFromTwips(6240, 4320, 615, 615));
+    showFitted(lblPlay, captionFromAmount(0), sansFont(18));
     setColours(lblPlay, pink, QColor());
     describeNumber(lblPlay, tr("Player total"));
     standTotalsOnPlates({lblCom, lblPlay});
 
+    lblBettitle = makeLabel(felt, "lblBettitle", rectFromTwips(120, 4320, 615, 375));
     //: The title of the bet box, which has room for three letters: it is narrowed to fit a longer word,
     //: and a shorter form of the word (a length variant) is shown in its place where the long one would
     //: be squeezed hard.
-    lblBettitle = makeLabel(felt, "lblBettitle", tr("Bet", "bet box title"),
-                            rectFromTwips(120, 4320, 615, 375), fixedFont(13.5, true));
+    showFitted(lblBettitle, tr("Bet", "bet box title"), fixedFont(13.5, true));
     setColours(lblBettitle, buttonText, lightCyan);
-    Label4 = makeLabel(felt, "Label4", QStringLiteral("$"), rectFromTwips(960, 4320, 255, 375),
-                       fixedFont(13.5, false));
+    Label4 = makeLabel(felt, "Label4", rectFromTwips(960, 4320, 255, 375));
+    showFitted(Label4, QStringLiteral("$"), fixedFont(13.5, false));
     setColours(Label4, buttonText, Qt::white);
     Label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    betFont = fixedFont(13.5, false);
-    lblBet = makeLabel(felt, "lblBet", captionFromAmount(0), rectFromTwips(1200, 4320, 855, 375), betFont);
+    lblBet = makeLabel(felt, "lblBet", rectFromTwips(1200, 4320, 855, 375));
+    showFitted(lblBet, captionFromAmount(0), fixedFont(13.5, false));
     setColours(lblBet, buttonText, titleBarText);
     //: What the bet box's number is, as a screen reader says it.
     describeNumber(lblBet, tr("Bet"));
 
-    lblMoneytitle = makeLabel(felt, "lblMoneytitle", tr("Your Money"), rectFromTwips(6480, 240, 1695, 375),
-                              fixedFont(13.5, true));
+    lblMoneytitle = makeLabel(felt, "lblMoneytitle", rectFromTwips(6480, 240, 1695, 375));
+    showFitted(lblMoneytitle, tr("Your Money"), fixedFont(13.5, true));
     setColours(lblMoneytitle, buttonText, lightCyan);
     lblMoneytitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label2 = makeLabel(felt, "Label2", QStringLiteral("$"), rectFromTwips(6480, 720, 375, 615), sansFont(24));
+    Label2 = makeLabel(felt, "Label2", rectFromTwips(6480, 720, 375, 615));
+    showFitted(Label2, QStringLiteral("$"), sansFont(24));
     setColours(Label2, buttonText, Qt::white);
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    moneyFont = sansFont(24);
-    lblmoney =
-        makeLabel(felt, "lblmoney", captionFromAmount(500), rectFromTwips(6840, 720, 1335, 615), moneyFont);
+    lblmoney = makeLabel(felt, "lblmoney", rectFromTwips(6840, 720, 1335, 615));
+    showFitted(lblmoney, captionFromAmount(500), sansFont(24));
     setColours(lblmoney, windowText, windowColour);
     describeNumber(lblmoney, tr("Your money"));
 }
@@ -231,7 +230,54 @@ void TableScreen::buildLines(QWidget *felt) {
 }
 
 CardPicture TableScreen::faceDownCard() const {
-    return CardPicture{cardBackPicture().pixmap, tr("Face-down card")};
+    return CardPicture{cardBackPicture(qGuiApp->devicePixelRatio(), zoom).pixmap, tr("Face-down card")};
+}
+
+// A caption longer in another language than in English is shown whole in its shorter form or a narrower
+// cut of its font.
+void TableScreen::showFitted(QLabel *label, const QString &text, const QFont &font) {
+    fitted.insert(label, {text, font});
+    setFittedText(label, text, zoomedFont(font, zoom));
+}
+
+void TableScreen::showFitted(QLabel *label, const QString &text) {
+    showFitted(label, text, fitted.value(label).font);
+}
+
+// The fonts and places scale first; then each caption is fitted again, as hinting does not scale a
+// font's widths exactly.
+void TableScreen::setZoom(qreal tableZoom) {
+    zoom = tableZoom;
+    zoomWidgets(tableFelt, zoom);
+    tableFelt->setZoom(zoom);
+    for (auto caption = fitted.cbegin(); caption != fitted.cend(); ++caption) {
+        if (auto *button = qobject_cast<QPushButton *>(caption.key())) {
+            button->setFont(zoomedFont(caption->font, zoom));
+            setFittedText(button, caption->text);
+        } else {
+            setFittedText(static_cast<QLabel *>(caption.key()), caption->text,
+                          zoomedFont(caption->font, zoom));
+        }
+    }
+    showPicturesAtZoom();
+    for (ChipLabel *chip : {lblBet5, lblBet10, lblBet50})
+        chip->setZoom(zoom);
+    Flash->setZoom(zoom);
+}
+
+// Every box takes its card again, drawn for the zoom; the boxes showing the back share the stored one.
+void TableScreen::showPicturesAtZoom() {
+    PicBack->setPicture(faceDownCard());
+    for (const auto &[boxes, cards] : {std::pair{PicCom, comShown}, std::pair{PicPlay, playShown}}) {
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            if (cards[i] == 0) {
+                boxes[i]->setPicture(PicBack->picture());
+            } else {
+                Deck1.setCard(cards[i]);
+                boxes[i]->setPicture(Deck1.picture(zoom));
+            }
+        }
+    }
 }
 
 TableShown TableScreen::shown() const {
@@ -263,7 +309,8 @@ void TableScreen::cardDealt(const report::CardDealt &card) {
     CardBox *box = (card.hand == Hand::Player ? PicPlay : PicCom)[card.position];
     box->show();
     Deck1.setCard(static_cast<qint32>(card.cardNumber));
-    box->setPicture(Deck1.picture());
+    (card.hand == Hand::Player ? playShown : comShown)[card.position] = Deck1.card();
+    box->setPicture(Deck1.picture(zoom));
 }
 
 void TableScreen::boxChanged(const report::BoxChanged &change) {
@@ -273,6 +320,7 @@ void TableScreen::boxChanged(const report::BoxChanged &change) {
         return;
     }
     box->show();
+    (change.hand == Hand::Player ? playShown : comShown)[change.position] = 0;
     box->setPicture(PicBack->picture());
 }
 
@@ -281,13 +329,13 @@ void TableScreen::boxChanged(const report::BoxChanged &change) {
 void TableScreen::amountsChanged(const report::AmountsChanged &amounts) {
     stakeShown = amounts.stake;
     bankrollShown = amounts.bankroll;
-    setFittedText(lblBet, captionFromAmount(amounts.stake), betFont);
-    setFittedText(lblmoney, captionFromAmount(amounts.bankroll), moneyFont);
+    showFitted(lblBet, captionFromAmount(amounts.stake));
+    showFitted(lblmoney, captionFromAmount(amounts.bankroll));
 }
 
 void TableScreen::totalsChanged(const report::TotalsChanged &totals) {
-    lblPlay->setText(captionFromAmount(totals.player));
-    lblCom->setText(captionFromAmount(totals.dealer));
+    showFitted(lblPlay, captionFromAmount(totals.player));
+    showFitted(lblCom, captionFromAmount(totals.dealer));
 }
 
 // On Hit when the deal hands the player the turn, on New Game when the round is over.

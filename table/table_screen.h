@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QFont>
+#include <QHash>
 #include <QList>
 #include <QRect>
 #include <QTimer>
@@ -18,6 +19,7 @@ class QFrame;
 class QLabel;
 class QMainWindow;
 class QPushButton;
+class TableFelt;
 
 // The table's face: the card boxes, the amounts and totals, the buttons and the chips, built into the
 // table window and kept as the round reports. The focus follows the round, so that a keyboard player
@@ -34,6 +36,10 @@ public:
     // Where the controls, card boxes (empty ones too) and captions lie, in the screen's coordinates:
     // what a window beside the table must leave clear.
     QList<QRect> occupiedAreas() const;
+
+    // Draws the whole table at `zoom` times its size, in its proportions: every control, caption, card,
+    // line and the clip strip, each picture from art with the pixels the new size needs.
+    void setZoom(qreal zoom);
 
     void cardDealt(const report::CardDealt &card) override;
     void boxChanged(const report::BoxChanged &box) override;
@@ -72,20 +78,32 @@ private:
     void buildButtonsAndChips(QWidget *felt);
     void buildCaptions(QWidget *felt);
     void buildLines(QWidget *felt);
-    // The stored card back, named in the language of the moment.
+    // The stored card back at the zoom, named in the language of the moment.
     CardPicture faceDownCard() const;
+    // Fits `text` in `label` from `font` at 100%, now and at every zoom; without a font, from the label's.
+    void showFitted(QLabel *label, const QString &text, const QFont &font);
+    void showFitted(QLabel *label, const QString &text);
+    void showPicturesAtZoom();
 
     void moveFocusDue();
 
     QMainWindow *window;
+    TableFelt *tableFelt = nullptr;
     CardDeck Deck1;
+    qreal zoom = 1.0;
+    // The card each box shows, 0 for the back.
+    std::array<qint32, 7> comShown{};
+    std::array<qint32, 7> playShown{};
+    // The captions fitted to their boxes, with their words and their font at 100%.
+    struct Fitted {
+        QString text;
+        QFont font;
+    };
+    QHash<QWidget *, Fitted> fitted;
     // Moves the focus to `focusDue` after the narrator's news, whose timer started earlier in the step
     // and so fires first.
     QTimer focusTimer;
     QPushButton *focusDue = nullptr;
-    // The amounts' own fonts; a long amount is shown in a smaller size of them.
-    QFont moneyFont;
-    QFont betFont;
     double stakeShown = 0;
     double bankrollShown = 0;
 };

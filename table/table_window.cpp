@@ -15,15 +15,19 @@
 #include "table/table_cues.h"
 #include "table/table_pictures.h"
 #include "table/table_screen.h"
+#include "table/table_zoom.h"
 #include "table/window_placement.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
 
 BJMain::BJMain(RoundModel &round, WavePlayer &wave, QString programDirectory, QWidget *parent)
     : QMainWindow(parent), round(round), wave(wave), programDirectory(std::move(programDirectory)),
@@ -37,11 +41,15 @@ BJMain::BJMain(RoundModel &round, WavePlayer &wave, QString programDirectory, QW
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
+    // Before any window that follows it, so that the table has its new size when they take theirs.
+    zoom = new TableZoom(this);
+    connect(zoom, &TableZoom::changed, this, &BJMain::zoomChanged);
     buildMenu();
     screen = std::make_unique<TableScreen>(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     centreOnScreen(this);
+    enableZoomEntries();
     buildListeners();
     connectHandlers();
     Form_Load();
@@ -66,6 +74,20 @@ void BJMain::buildMenu() {
     Exit = File->addAction(tr("E&xit"));
     Exit->setObjectName(QStringLiteral("Exit"));
     Exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    // Where KDE and GNOME programs keep their zoom, with their keys; Ctrl+= is Ctrl+Plus without Shift on
+    // layouts that put the plus sign over the equals sign.
+    View = menuBar()->addMenu(tr("&View"));
+    View->setObjectName(QStringLiteral("View"));
+    ZoomIn = View->addAction(tr("Zoom &In"));
+    ZoomIn->setObjectName(QStringLiteral("ZoomIn"));
+    ZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    ZoomOut = View->addAction(tr("Zoom &Out"));
+    ZoomOut->setObjectName(QStringLiteral("ZoomOut"));
+    ZoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    ActualSize = View->addAction(tr("&Actual Size"));
+    ActualSize->setObjectName(QStringLiteral("ActualSize"));
+    ActualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
 
     Sound1 = menuBar()->addMenu(tr("&Sound"));
     Sound1->setObjectName(QStringLiteral("Sound1"));
@@ -112,7 +134,9 @@ void BJMain::buildListeners() {
     pauseTimer->setParent(this);
     // The record starts with the money a fresh table holds.
     record = std::make_unique<RecordKeeper>(coach, 500);
-    hint = std::make_unique<CoachHint>(this, [this] { return hintInWords(decisionAt(round), coach.get()); });
+    hint = std::make_unique<CoachHint>(
+        this, [this] { return hintInWords(decisionAt(round), coach.get()); },
+        [this] { return screen->occupiedAreas(); });
     coachAtPlay = std::make_unique<CoachAtPlay>(
         this, coach, [this] { return screen->occupiedAreas(); },
         [this](const QString &words) { narrator->addToNews(words); });
@@ -138,6 +162,9 @@ void BJMain::connectHandlers() {
         Sound_Click();
     });
     connect(Help, &QAction::triggered, this, &BJMain::Help_Click);
+    connect(ZoomIn, &QAction::triggered, this, &BJMain::ZoomIn_Click);
+    connect(ZoomOut, &QAction::triggered, this, &BJMain::ZoomOut_Click);
+    connect(ActualSize, &QAction::triggered, this, &BJMain::ActualSize_Click);
     connect(ReadTable, &QAction::triggered, this, &BJMain::ReadTable_Click);
     connect(RepeatNews, &QAction::triggered, this, &BJMain::RepeatNews_Click);
     connect(Statistics, &QAction::triggered, this, &BJMain::Statistics_Click);
@@ -213,9 +240,52 @@ void BJMain::Sound_Click() {
 }
 
 void BJMain::Help_Click() {
-    if (!BJHelpWindow)
+    if (!BJHelpWindow) {
         BJHelpWindow = new BJHelp;
+        QWidget *help = BJHelpWindow;
+        zoom->follow(help, [help] { keepOnScreen(help); });
+        centreOnScreen(help);
+    }
     BJHelpWindow->show();
+}
+
+void BJMain::ZoomIn_Click() {
+    zoom->zoomIn(largestZoom());
+}
+
+void BJMain::ZoomOut_Click() {
+    zoom->zoomOut();
+}
+
+void BJMain::ActualSize_Click() {
+    zoom->actualSize();
+}
+
+int BJMain::largestZoom() const {
+    const QScreen *shownOn = QWidget::screen() ? QWidget::screen() : QGuiApplication::primaryScreen();
+    if (!shownOn)
+        return 100;
+    const QSize felt = centralWidget()->size();
+    const QSize feltAtFullSize(qRound(felt.width() / zoom->factor()), qRound(felt.height() / zoom->factor()));
+    return TableZoom::largestStep(devicePixelRatioF(), shownOn->availableGeometry().size(), feltAtFullSize,
+                                  frameGeometry().size() - felt);
+}
+
+// The menu bar keeps the desktop's size, as every program's does; the table below it grows.
+void BJMain::zoomChanged() {
+    screen->setZoom(zoom->factor());
+    adjustSize();
+    keepOnScreen(this);
+    enableZoomEntries();
+    //: What a screen reader says as the table is zoomed; %1 is the size in percent.
+    narrator->tell(tr("Zoom %1%").arg(zoom->percent()));
+}
+
+void BJMain::enableZoomEntries() {
+    const int largest = largestZoom();
+    ZoomIn->setEnabled(zoom->percent() < largest);
+    ZoomOut->setEnabled(zoom->percent() > 100);
+    ActualSize->setEnabled(zoom->percent() != 100);
 }
 
 void BJMain::ReadTable_Click() {
@@ -235,7 +305,7 @@ void BJMain::Statistics_Click() {
 // The coach only answers: it never makes a choice. Its words are spoken from the table, as F3's are,
 // so that they come whether the table or the insurance offer has the focus.
 void BJMain::Hint_Click() {
-    narrator->tell(hint->show(screen->occupiedAreas()));
+    narrator->tell(hint->show());
 }
 
 void BJMain::Coach_Click() {
@@ -254,6 +324,18 @@ QWidget *BJMain::showRefusal(Alert alert) {
 void BJMain::Exit_Click() {
     BJInsurDialog->Unload();
     close();
+}
+
+// Framed and on its screen at last: the largest zoom is known for certain.
+void BJMain::showEvent(QShowEvent *event) {
+    QMainWindow::showEvent(event);
+    enableZoomEntries();
+    connect(windowHandle(), &QWindow::screenChanged, this, &BJMain::screenChanged, Qt::UniqueConnection);
+}
+
+void BJMain::screenChanged() {
+    if (!zoom->keepWithin(largestZoom()))
+        enableZoomEntries();
 }
 
 void BJMain::closeEvent(QCloseEvent *event) {

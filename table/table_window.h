@@ -21,6 +21,7 @@ class RecordKeeper;
 class RoundModel;
 class TableCues;
 class TableScreen;
+class TableZoom;
 class WavePlayer;
 
 // The table window. It builds the window, hands every click and menu command to the round model, and
@@ -58,8 +59,12 @@ public:
     void Statistics_Click();
     void Hint_Click();
     void Coach_Click();
+    void ZoomIn_Click();
+    void ZoomOut_Click();
+    void ActualSize_Click();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -68,6 +73,12 @@ private:
     void connectHandlers();
     // Puts a refusal on screen, over the insurance offer while it is up.
     QWidget *showRefusal(Alert alert);
+    // The largest zoom whose art has the screen's pixels and whose window fits the screen.
+    int largestZoom() const;
+    void zoomChanged();
+    void enableZoomEntries();
+    // On a screen of more device pixels or less room the table steps down to the largest zoom there.
+    void screenChanged();
 
     RoundModel &round;
     WavePlayer &wave;
@@ -77,6 +88,10 @@ private:
     QAction *New_Game = nullptr;
     QAction *line = nullptr;
     QAction *Exit = nullptr;
+    QMenu *View = nullptr;
+    QAction *ZoomIn = nullptr;
+    QAction *ZoomOut = nullptr;
+    QAction *ActualSize = nullptr;
     QMenu *Sound1 = nullptr;
     QAction *Sound = nullptr;
     QMenu *About = nullptr;
@@ -89,6 +104,9 @@ private:
     QAction *ReadTable = nullptr;
     // Says the last news again, for a player whose key press cut it off; a key without a menu entry too.
     QAction *RepeatNews = nullptr;
+
+    // The table's size for the session; the windows beside and over it follow it.
+    TableZoom *zoom = nullptr;
 
     // The listeners, each hearing the round through the hold.
     RefusalHold hold;

@@ -62,7 +62,7 @@ files_not_programs() {
 }
 media_not_installed() {
     local medium
-    for medium in "$source_dir"/media/*.wav "$source_dir"/media/*.swf; do
+    for medium in "$source_dir"/media/*.wav "$source_dir"/media/*.swf "$source_dir"/media/*.png; do
         cmp -s "$medium" "$usr/share/corvane/${medium##*/}" || echo "    ${medium##*/}"
     done
 }

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Draws the table's pictures from scratch with ImageMagick, each twice: once for ordinary screens and
-# once, as an "@2x" twin with twice the pixels each way, for screens of two device pixels per pixel:
-#   table/pictures/background.png  background@2x.png   the felt, title and chip stacks (560 x 410)
-#   table/pictures/card_back.png   card_back@2x.png    the face-down card (71 x 96), its rounded
-#                                                      corners transparent like the faces'
-# Both sizes come from one drawing in the table's own pixels, scaled before it is rasterised, so the
-# twin has real detail rather than enlarged pixels.
+# Draws the table's pictures from scratch with ImageMagick, each three times: once for ordinary screens
+# and, as "@2x" and "@3x" twins with two and three times the pixels each way, for sharper screens and
+# for the table zoomed (the game draws from the smallest that has the pixels it needs):
+#   table/pictures/background.png  background@2x.png  media/background@3x.png   the felt, title and chip
+#                                                                              stacks (560 x 410)
+#   table/pictures/card_back.png   card_back@2x.png   media/card_back@3x.png    the face-down card
+#                                  (71 x 96), its rounded corners transparent like the faces'
+# The @3x twins, which only a zoom needs, stand beside the program with the clips rather than in it.
+# Every size comes from one drawing in the table's own pixels, scaled before it is rasterised, so the
+# twins have real detail rather than enlarged pixels.
 # Rerunnable from any directory; the output is the same on every run.
 set -euo pipefail
 
@@ -15,6 +18,7 @@ done
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 out="$here/../table/pictures"
+media="$here/../media"
 mkdir -p "$out"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -217,6 +221,7 @@ $(chip_mvg)" "$work/bg.png"
 
 make_background 1 "$out/background.png"
 make_background 2 "$out/background@2x.png"
+make_background 3 "$media/background@3x.png"
 
 # ---------------------------------------------------------------------------
 # Card back: drawn eight times too large in the card's own pixels, then
@@ -253,10 +258,11 @@ convert "$work/back_base.png" "$work/lattice_in.png" -compose Over -composite \
     -stroke none -fill '#050E30' -annotate +$((2 * s))+$((3 * s)) '?' \
     -fill '#8FC8FF' -annotate +0+$((1 * s)) '?' \
     "$work/back_big.png"
-for k in 1 2; do
+for k in 1 2 3; do
     suffix=$([[ $k == 1 ]] || echo "@${k}x")
+    folder=$([[ $k == 3 ]] && echo "$media" || echo "$out")
     convert "$work/back_big.png" -filter Triangle -resize $((71 * k))x$((96 * k))\! "${png_opts[@]}" \
-        PNG32:"$out/card_back$suffix.png"
+        PNG32:"$folder/card_back$suffix.png"
 done
 
-echo "make_table_pictures: wrote background.png, card_back.png and their @2x twins in $(cd "$out" && pwd)"
+echo "make_table_pictures: wrote background.png, card_back.png and their @2x twins in $(cd "$out" && pwd), the @3x twins in $(cd "$media" && pwd)"

@@ -219,6 +219,27 @@
         <source>Coach off.</source>
         <translation>Trainer aus.</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>A&amp;nsicht</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>Zoom %1%</source>
+        <extracomment>What a screen reader says as the table is zoomed; %1 is the size in percent.</extracomment>
+        <translation>Zoom %1&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>BJStats</name>

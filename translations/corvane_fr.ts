@@ -219,6 +219,27 @@
         <source>Coach off.</source>
         <translation>Entraîneur désactivé.</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Aff&amp;ichage</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Taille réelle</translation>
+    </message>
+    <message>
+        <source>Zoom %1%</source>
+        <extracomment>What a screen reader says as the table is zoomed; %1 is the size in percent.</extracomment>
+        <translation>Zoom %1&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>BJStats</name>

@@ -222,6 +222,27 @@
         <source>Coach off.</source>
         <translation>Allenatore disattivato.</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Rimpicciolisci</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Dimensione reale</translation>
+    </message>
+    <message>
+        <source>Zoom %1%</source>
+        <extracomment>What a screen reader says as the table is zoomed; %1 is the size in percent.</extracomment>
+        <translation>Zoom %1%</translation>
+    </message>
 </context>
 <context>
     <name>BJStats</name>

@@ -219,6 +219,27 @@
         <source>Coach off.</source>
         <translation>Treinador desligado.</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Exibir</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Reduzir</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Tamanho real</translation>
+    </message>
+    <message>
+        <source>Zoom %1%</source>
+        <extracomment>What a screen reader says as the table is zoomed; %1 is the size in percent.</extracomment>
+        <translation>Zoom %1%</translation>
+    </message>
 </context>
 <context>
     <name>BJStats</name>

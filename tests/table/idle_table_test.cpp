@@ -120,8 +120,9 @@ TEST_F(IdleTable, NamesTheFourteenCardBoxesAfterTheirPositions) {
 
 TEST_F(IdleTable, OffersTheMenuWithItsCaptionsAndShortcuts) {
     EXPECT_EQ(table->menuBar()->actions(),
-              QList<QAction *>({table.ui->File->menuAction(), table.ui->Sound1->menuAction(),
-                                table.ui->About->menuAction()}));
+              QList<QAction *>({table.ui->File->menuAction(),
+                                table->findChild<QMenu *>(QStringLiteral("View"))->menuAction(),
+                                table.ui->Sound1->menuAction(), table.ui->About->menuAction()}));
     EXPECT_EQ(table.ui->File->title(), "&File ");
     EXPECT_EQ(table.ui->Sound1->title(), "&Sound");
     EXPECT_EQ(table.ui->About->title(), "&Other");
@@ -145,7 +146,13 @@ TEST_F(IdleTable, OffersTheMenuWithItsCaptionsAndShortcuts) {
           Case{table.ui->Sound, "&On", QKeySequence(Qt::Key_F5)},
           Case{table.ui->Help, "&Help", QKeySequence(Qt::Key_F1)},
           Case{statistics, "&Statistics", QKeySequence()}, Case{hint, "H&int", QKeySequence(Qt::Key_F4)},
-          Case{coach, "&Coach", QKeySequence(Qt::Key_F6)}}) {
+          Case{coach, "&Coach", QKeySequence(Qt::Key_F6)},
+          Case{table->findChild<QAction *>(QStringLiteral("ZoomIn")), "Zoom &In",
+               QKeySequence(Qt::CTRL | Qt::Key_Plus)},
+          Case{table->findChild<QAction *>(QStringLiteral("ZoomOut")), "Zoom &Out",
+               QKeySequence(Qt::CTRL | Qt::Key_Minus)},
+          Case{table->findChild<QAction *>(QStringLiteral("ActualSize")), "&Actual Size",
+               QKeySequence(Qt::CTRL | Qt::Key_0)}}) {
         EXPECT_EQ(c.entry->text(), c.caption);
         EXPECT_EQ(c.entry->shortcut(), c.shortcut) << c.caption;
     }

@@ -28,7 +28,7 @@ QString besideTheProgram(const char *name) {
 
 } // namespace
 
-TEST(PictureDensity, EveryRatioKeepsTheLogicalSizeAndUsesAtMostTwiceThePixels) {
+TEST(PictureDensity, EveryRatioKeepsTheLogicalSizeAndUsesAtMostThreeTimesThePixels) {
     struct Case {
         qreal ratio;
         QSize background;
@@ -37,7 +37,8 @@ TEST(PictureDensity, EveryRatioKeepsTheLogicalSizeAndUsesAtMostTwiceThePixels) {
     const qreal nan = std::numeric_limits<qreal>::quiet_NaN();
     for (const Case &c : {Case{1.0, {560, 410}, {71, 96}}, Case{1.5, {840, 615}, {107, 144}},
                           Case{1.25, {700, 513}, {89, 120}}, Case{2.0, {1120, 820}, {142, 192}},
-                          Case{3.0, {1120, 820}, {142, 192}}, Case{0.5, {560, 410}, {71, 96}},
+                          Case{3.0, {1680, 1230}, {213, 288}}, Case{2.5, {1400, 1025}, {178, 240}},
+                          Case{4.0, {1680, 1230}, {213, 288}}, Case{0.5, {560, 410}, {71, 96}},
                           Case{nan, {560, 410}, {71, 96}}}) {
         SCOPED_TRACE(c.ratio);
         const QPixmap &background = backgroundPicture(c.ratio);
@@ -68,7 +69,7 @@ TEST(PictureDensity, TheCardBackHasTransparentRoundedCornersLikeTheFaces) {
 // A twin drawn a little off would move the felt's drawing under the controls laid out over it. Reduced
 // to 1x, each twin differs from its picture only along the edges, where the two drawings' smoothing
 // differs; the same picture moved by one pixel differs by 4.4 (background) and 22 (card back).
-TEST(PictureDensity, EachDoubleSizePictureIsTheSameDrawingInTheSamePlace) {
+TEST(PictureDensity, EachLargerPictureIsTheSameDrawingInTheSamePlace) {
     struct Case {
         const char *name;
         QPixmap normal;
@@ -76,7 +77,9 @@ TEST(PictureDensity, EachDoubleSizePictureIsTheSameDrawingInTheSamePlace) {
         double largestDifference;
     };
     for (const Case &c : {Case{"background", backgroundPicture(1.0), backgroundPicture(2.0), 3.0},
-                          Case{"card back", cardBackPicture(1.0).pixmap, cardBackPicture(2.0).pixmap, 8.0}}) {
+                          Case{"background", backgroundPicture(1.0), backgroundPicture(3.0), 3.0},
+                          Case{"card back", cardBackPicture(1.0).pixmap, cardBackPicture(2.0).pixmap, 8.0},
+                          Case{"card back", cardBackPicture(1.0).pixmap, cardBackPicture(3.0).pixmap, 8.0}}) {
         SCOPED_TRACE(c.name);
         const QImage reduced =
             rgbOf(c.doubled).scaled(c.normal.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
