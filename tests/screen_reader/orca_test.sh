@@ -95,6 +95,8 @@ fail() {
     echo "FAIL: $*" >&2
     echo "--- what the speech server was given (heard, cut, dropped, ...), from the table's start:" >&2
     heard | awk -v from="${table_started:-0}" '$2 >= from' | cut -d' ' -f1,2,5- >&2
+    echo "--- the speech server's own last lines on the messages' course:" >&2
+    tail -n 40 "$dir/speech.log" | cut -c 1-200 >&2
     echo "--- what the table printed:" >&2
     cat "$dir/table.log" >&2 2>/dev/null
     exit 1
