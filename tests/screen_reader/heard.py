@@ -19,7 +19,8 @@ import signal
 import sys
 import time
 
-CLIENT_SPEAKS = re.compile(r"\] speechd: +(\d+):DATA:\|SPEAK\s*$")
+# A client's command that queues a message: text, a character or a key (Orca 48 echoes keys as CHAR).
+CLIENT_SPEAKS = re.compile(r"\] speechd: +(\d+):DATA:\|(SPEAK|CHAR|KEY|SOUND_ICON)\b")
 CLIENT_CANCELS = re.compile(r"Cancel received from fd (\d+)")
 STAMP = re.compile(r"^\[(\w{3} \w{3} +\d+ \d\d:\d\d:\d\d \d{4}) : (\d+)\]")
 

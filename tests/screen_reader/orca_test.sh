@@ -275,7 +275,7 @@ sed -i -e '/^[[:space:]]*#*[[:space:]]*LogLevel[[:space:]]/d' -e '/^[[:space:]]*
 printf 'LogLevel 5\nLogDir "%s"\n' "$dir/speechd" >>"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
 : >"$dir/speech.log"
 tail -F -n +1 --pid=$$ "$dir/speechd/speech-dispatcher.log" 2>/dev/null |
-    grep --line-buffered -a -E '[0-9]+:DATA:\|SPEAK.?$|Queueing message|INDEX MARK: __spd_(begin|end|stopped)|Cancel received' \
+    grep --line-buffered -a -E '[0-9]+:DATA:\|(SPEAK.?$|CHAR |KEY |SOUND_ICON )|Queueing message|INDEX MARK: __spd_(begin|end|stopped)|Cancel received' \
         >"$dir/speech.log" &
 pids="$pids $!"
 
