@@ -107,15 +107,24 @@ TEST_F(Narration, TellsARestartWithTheFreshMoneyAndNothingOfTheRoundItDropped) {
     EXPECT_EQ(said(), "New game, money 500.");
 }
 
-// The narrator tells what the reports say, heard without the table window around it.
-TEST(NarratorReports, TellTheChipTheDealTheDoubleTheInsuranceAndTheOutcome) {
+// A narrator beside a window of its own, on a clock the test moves, and every sentence it speaks.
+class NarratorReports : public ::testing::Test {
+protected:
+    void SetUp() override {
+        table.show();
+        table.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&table));
+        QObject::connect(&narrator, &Narrator::spoke, [this](const QString &words) { heard << words; });
+    }
+
     QWidget table;
-    table.show();
-    table.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&table));
-    Narrator narrator(&table);
+    qint64 clock = 0;
+    Narrator narrator{&table, [this] { return clock; }};
     QStringList heard;
-    QObject::connect(&narrator, &Narrator::spoke, [&](const QString &words) { heard << words; });
+};
+
+// The narrator tells what the reports say, heard without the table window around it.
+TEST_F(NarratorReports, TellTheChipTheDealTheDoubleTheInsuranceAndTheOutcome) {
     struct Case {
         std::vector<RoundReport> reports;
         const char *said;
@@ -169,15 +178,7 @@ TEST(NarratorReports, TellTheChipTheDealTheDoubleTheInsuranceAndTheOutcome) {
 
 // A key press stops the screen reader: news cut off before it could have been spoken whole leads the next
 // news, and the round's result rides along until news that holds it goes uncut.
-TEST(NarratorReports, TellWhatAKeyCutOffAtTheHeadOfTheNextNews) {
-    QWidget table;
-    table.show();
-    table.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&table));
-    qint64 clock = 0;
-    Narrator narrator(&table, [&clock] { return clock; });
-    QStringList heard;
-    QObject::connect(&narrator, &Narrator::spoke, [&](const QString &words) { heard << words; });
+TEST_F(NarratorReports, TellWhatAKeyCutOffAtTheHeadOfTheNextNews) {
     struct Case {
         std::vector<RoundReport> reports;
         const char *said;
@@ -210,7 +211,7 @@ TEST(NarratorReports, TellWhatAKeyCutOffAtTheHeadOfTheNextNews) {
 
 // With a voice of the game's own, the round's result is spoken by it, where no key cuts it off: only the
 // rest of the news is carried when a key cuts that, and words the player asks for stop the voice.
-TEST(NarratorReports, GiveTheRoundsResultToTheGamesOwnVoice) {
+TEST_F(NarratorReports, GiveTheRoundsResultToTheGamesOwnVoice) {
     struct RecordingVoice final : SpeechVoice {
         bool speak(const QString &words, const QString &) override {
             spoken << words;
@@ -220,15 +221,7 @@ TEST(NarratorReports, GiveTheRoundsResultToTheGamesOwnVoice) {
         QStringList spoken;
         int stops = 0;
     } voice;
-    QWidget table;
-    table.show();
-    table.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&table));
-    qint64 clock = 0;
-    Narrator narrator(&table, [&clock] { return clock; });
     narrator.speakResultsWith(&voice);
-    QStringList heard;
-    QObject::connect(&narrator, &Narrator::spoke, [&](const QString &words) { heard << words; });
 
     for (const RoundReport &report :
          {RoundReport{report::CardDealt{Hand::Dealer, 1, clubs(7), CardWay::DealerDraw}},
