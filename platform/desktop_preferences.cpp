@@ -48,6 +48,9 @@ DesktopPreferences::DesktopPreferences(QObject *parent) : QObject(parent) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return;
+    // The bus finds the slot's argument types by name, and refuses the connection, without a word,
+    // while a type has no name registered: nothing else may have registered this one yet.
+    qRegisterMetaType<QDBusVariant>();
     bus.connect(portalService, portalPath, settingsInterface, QStringLiteral("SettingChanged"), this,
                 SLOT(onSettingChanged(QString, QString, QDBusVariant)));
     QDBusMessage readAll = QDBusMessage::createMethodCall(portalService, portalPath, settingsInterface,

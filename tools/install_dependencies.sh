@@ -18,10 +18,12 @@ play_packages="build-essential cmake pkg-config qt6-base-dev qt6-tools-dev qt6-l
 # Testing, on top of the above: GoogleTest; a sound server to play to, and pactl and parec to watch it;
 # a headless Wayland compositor; the validators of the desktop entry, the AppStream data, the package and
 # the manual page; and the screen reader test's Orca with its speech server and voice, the accessibility
-# bus, a session bus, an X server of its own, a small window manager and xdotool to press the keys.
+# bus, a session bus, an X server of its own, a small window manager and xdotool to press the keys; the
+# desktop's settings portal with its GTK backend, GNOME's settings and gsettings to change them.
 test_packages="libgtest-dev pulseaudio pulseaudio-utils weston desktop-file-utils appstream lintian man-db
     orca speech-dispatcher speech-dispatcher-espeak-ng at-spi2-core dbus-daemon xvfb
-    matchbox-window-manager xdotool"
+    matchbox-window-manager xdotool xdg-desktop-portal xdg-desktop-portal-gtk gsettings-desktop-schemas
+    libglib2.0-bin dbus-bin"
 
 usage() {
     echo "usage: $0 [--for play|test] [--list]" >&2

@@ -10,4 +10,5 @@ export QT_QPA_PLATFORM=offscreen
 export CORVANE_REQUIRE_AUDIO=1
 export CORVANE_REQUIRE_WAYLAND=1
 export CORVANE_REQUIRE_SCREEN_READER=1
+export CORVANE_REQUIRE_DESKTOP_PORTAL=1
 exec tools/with_sound_server.sh ctest --test-dir build --output-on-failure "$@"
