@@ -15,37 +15,22 @@ if [ "${1-}" != --inside ]; then
         echo "usage: $0 <test program>" >&2
         exit 2
     fi
-    missing=
-    for tool in Xvfb dbus-run-session dbus-update-activation-environment gsettings; do
-        command -v "$tool" >/dev/null 2>&1 || missing="$missing $tool"
-    done
-    for service in xdg-desktop-portal xdg-desktop-portal-gtk; do
-        [ -x "/usr/libexec/$service" ] || missing="$missing $service"
-    done
-    if [ -n "$missing" ]; then
-        if [ -n "${CORVANE_REQUIRE_DESKTOP_PORTAL-}" ]; then
-            echo "$0: missing:$missing" >&2
-            exit 1
-        fi
-        echo "$0: skipped, missing:$missing"
-        exit 77
-    fi
-
-    dir=$(mktemp -d "${TMPDIR:-/tmp}/corvane-portal.XXXXXX") || exit 1
-    chmod 700 "$dir"
-    trap 'rm -rf "$dir"' EXIT
+    . "$(dirname "$0")/../support/private_desktop.sh"
+    require_programs CORVANE_REQUIRE_DESKTOP_PORTAL Xvfb dbus-run-session dbus-update-activation-environment \
+        gsettings /usr/libexec/xdg-desktop-portal /usr/libexec/xdg-desktop-portal-gtk
+    make_private_home corvane-portal
+    # The document portal, which the settings portal starts, mounts a folder in the runtime folder where
+    # the system lets it, and lets it go only as it ends, after the bus.
+    trap 'fusermount3 -u -z "$XDG_RUNTIME_DIR/doc" 2>/dev/null; rm -rf "$dir"' EXIT
     trap 'exit 129' HUP
     trap 'exit 130' INT
     trap 'exit 143' TERM
-    mkdir -p "$dir/home/config/xdg-desktop-portal" "$dir/runtime"
-    chmod 700 "$dir/home" "$dir/runtime"
-    export HOME="$dir/home" XDG_RUNTIME_DIR="$dir/runtime" XDG_CONFIG_HOME="$dir/home/config" \
-        XDG_DATA_HOME="$dir/home/data" XDG_CACHE_HOME="$dir/home/cache" XDG_STATE_HOME="$dir/home/state"
+    mkdir -p "$XDG_CONFIG_HOME/xdg-desktop-portal"
     # GNOME's settings in a file, which the backend watches for changes, rather than in a settings
     # daemon. The GTK backend serves a GNOME desktop; newer portals choose it from this file, older ones
     # from the desktop's name.
     export GSETTINGS_BACKEND=keyfile XDG_CURRENT_DESKTOP=GNOME
-    printf '[preferred]\ndefault=gtk\n' >"$dir/home/config/xdg-desktop-portal/portals.conf"
+    printf '[preferred]\ndefault=gtk\n' >"$XDG_CONFIG_HOME/xdg-desktop-portal/portals.conf"
     unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
     dbus-run-session -- sh "$0" --inside "$1" "$dir" 3>&1 4>&2 >"$dir/bus.log" 2>&1
     status=$?

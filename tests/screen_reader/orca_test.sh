@@ -22,33 +22,15 @@ if [ "${1-}" != --inside ]; then
         echo "usage: $0 <scripted table program>" >&2
         exit 2
     fi
-    missing=
-    for tool in orca speech-dispatcher Xvfb xdotool matchbox-window-manager dbus-run-session pulseaudio pactl \
-        script python3; do
-        command -v "$tool" >/dev/null 2>&1 || missing="$missing $tool"
-    done
-    [ -x /usr/libexec/at-spi-bus-launcher ] || missing="$missing at-spi-bus-launcher"
-    if [ -n "$missing" ]; then
-        if [ -n "${CORVANE_REQUIRE_SCREEN_READER-}" ]; then
-            echo "$0: missing:$missing" >&2
-            exit 1
-        fi
-        echo "$0: skipped, missing:$missing"
-        exit 77
-    fi
-
-    dir=$(mktemp -d "${TMPDIR:-/tmp}/corvane-orca.XXXXXX") || exit 1
-    chmod 700 "$dir"
+    . "$source_dir/tests/support/private_desktop.sh"
+    require_programs CORVANE_REQUIRE_SCREEN_READER orca speech-dispatcher Xvfb xdotool matchbox-window-manager \
+        dbus-run-session pulseaudio pactl script python3 /usr/libexec/at-spi-bus-launcher
+    # Orca, the speech server and the session bus keep settings and sockets in a home of their own.
+    make_private_home corvane-orca
     trap 'rm -rf "$dir"' EXIT
     trap 'exit 129' HUP
     trap 'exit 130' INT
     trap 'exit 143' TERM
-    mkdir -p "$dir/home" "$dir/runtime"
-    chmod 700 "$dir/home" "$dir/runtime"
-    # Orca, the speech server and the session bus keep settings and sockets here, never in the real
-    # user's folders.
-    export HOME="$dir/home" XDG_RUNTIME_DIR="$dir/runtime" XDG_CONFIG_HOME="$dir/home/config" \
-        XDG_DATA_HOME="$dir/home/data" XDG_CACHE_HOME="$dir/home/cache" XDG_STATE_HOME="$dir/home/state"
     # Nor do they find a desktop's own accessibility bus, speech server or display.
     unset AT_SPI_BUS_ADDRESS SPEECHD_ADDRESS WAYLAND_DISPLAY
     # Speech to no sound server stalls the speech server and Orca with it.
